@@ -4,6 +4,7 @@
 // only the bytes before the first zero byte count; the functions here cut there.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -30,3 +31,7 @@ std::string utf8ToGbk(std::string_view utf8);
 
 // Program text to UTF-8, for output that leaves the program (terminal, files).
 std::string gbkToUtf8(std::string_view text);
+
+// Program text to UTF-8 through iconv, all or nothing: empty optional when any
+// byte sequence is not valid in the program's code page.
+std::optional<std::string> programTextToUtf8Strict(std::string_view text);

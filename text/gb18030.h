@@ -1,0 +1,21 @@
+// GB18030, the program's code page: its byte structure and its conversions.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+// Length in bytes of the character that starts at `s[0]`, judged by the byte
+// structure alone (1, 2 or 4); 1 for a byte that starts no valid sequence or a
+// sequence cut short by the end of the text (`remaining` bytes are left).
+size_t gb18030CharLength(const unsigned char* s, size_t remaining);
+
+// Number of UTF-16 units of the character that starts at `s[0]` (1 or 2) for a
+// character of length `length` as given above.
+size_t gb18030CharUnits(const unsigned char* s, size_t length);
+
+// Appends the UTF-16 form of GB18030 bytes; every undecodable byte becomes U+FFFD.
+void appendGb18030AsUtf16(std::string_view gb18030, std::u16string& out);
+
+// Appends the GB18030 form of UTF-16 text; a unit it cannot hold becomes '?'.
+void appendUtf16AsGb18030(std::u16string_view utf16, std::string& out);

@@ -1,0 +1,14 @@
+// UTF-8 <-> UTF-16 over bytes, written out because iconv cannot replace
+// invalid input the way browsers do.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Appends the UTF-16 form of `utf8`. Every maximal invalid subpart (Unicode
+// standard, "U+FFFD substitution of maximal subparts", as the WHATWG decoder
+// does it) becomes one U+FFFD.
+void appendUtf8AsUtf16(std::string_view utf8, std::u16string& out);
+
+// Appends the UTF-8 form of `utf16`; a lone surrogate becomes U+FFFD.
+void appendUtf16AsUtf8(std::u16string_view utf16, std::string& out);
