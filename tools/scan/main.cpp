@@ -1,0 +1,98 @@
+// vantrel-scan: runs the row pattern (or a given pattern) over a saved page,
+// the same way the collect command does, and prints what it finds.
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <optional>
+#include <sstream>
+#include <string>
+
+#include "regex/regex_object.h"
+#include "search/row_extraction.h"
+#include "text/codepage.h"
+#include "tools/scan/scan_options.h"
+
+namespace {
+
+constexpr int exitUsage = 2;
+
+std::optional<std::string> readInput(const std::string& name) {
+    if (name == "-") {
+        return std::string(std::istreambuf_iterator<char>(std::cin), {});
+    }
+    std::ifstream file(name, std::ios::binary);
+    if (!file) return std::nullopt;
+    std::ostringstream content;
+    content << file.rdbuf();
+    if (file.bad()) return std::nullopt;
+    return std::move(content).str();
+}
+
+void printRows(RegexObject& regex, const std::string& page, long& number) {
+    std::string out;
+    for (const ResultRow& row : scanPage(regex, page)) {
+        out += std::to_string(++number);
+        for (const std::string* cell : {&row.updateTime, &row.size, &row.name, &row.link}) {
+            out += '\t';
+            out += gbkToUtf8(*cell);
+        }
+        out += '\n';
+    }
+    std::fwrite(out.data(), 1, out.size(), stdout);
+}
+
+void printMatches(const RegexObject& regex) {
+    const int32_t groups = regex.subMatchCount();
+    std::string out;
+    for (int32_t i = 1; i <= regex.matchCount(); ++i) {
+        int32_t start = 0;
+        const std::string text = regex.matchText(i, &start);
+        out += std::to_string(start) + '\t' + gbkToUtf8(text);
+        for (int32_t g = 1; g <= groups; ++g) out += '\t' + gbkToUtf8(regex.subMatchText(i, g));
+        out += '\n';
+    }
+    std::fwrite(out.data(), 1, out.size(), stdout);
+}
+
+int fail(const std::string& message) {
+    std::cerr << "vantrel-scan: " << message << '\n';
+    return exitUsage;
+}
+
+int runPattern(const ScanOptions& options) {
+    const std::optional<std::string> pattern = readInput(*options.patternFile);
+    if (!pattern) return fail("cannot read " + *options.patternFile);
+    const std::optional<std::string> subject = readInput(options.inputs.front());
+    if (!subject) return fail("cannot read " + options.inputs.front());
+    RegexObject regex;
+    if (!regex.create(utf8ToGbk(*pattern), utf8ToGbk(*subject), options.caseSensitive,
+                      options.multiLine, options.globalSearch)) {
+        return fail("pattern rejected");
+    }
+    printMatches(regex);
+    return 0;
+}
+
+int runRows(const ScanOptions& options) {
+    RegexObject regex;
+    long number = 0;
+    for (const std::string& input : options.inputs) {
+        const std::optional<std::string> page = readInput(input);
+        if (!page) return fail("cannot read " + input);
+        printRows(regex, *page, number);
+    }
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::string error;
+    const std::optional<ScanOptions> options = parseScanOptions(argc, argv, error);
+    if (!options) {
+        std::cerr << "vantrel-scan: " << error << '\n' << scanUsage;
+        return exitUsage;
+    }
+    return options->patternFile ? runPattern(*options) : runRows(*options);
+}
