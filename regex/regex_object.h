@@ -36,14 +36,15 @@ public:
     int32_t subMatchCount() const;
 
     // 1-based indexes; out of range gives the empty text. startPosition, when
-    // given, receives the 0-based byte offset in the searched program text.
+    // given, receives the 0-based byte offset in the searched program text of
+    // the match or of the group itself, or -1 when the index names no match or
+    // group or the group took no part.
     std::string matchText(int32_t index, int32_t* startPosition = nullptr) const;
     std::string subMatchText(int32_t matchIndex, int32_t groupIndex,
                              int32_t* startPosition = nullptr) const;
 
 private:
-    std::shared_ptr<const CompiledPattern> regExp_;
-    std::shared_ptr<const MatchSet> matches_;
-    std::string searchedText_;
+    std::shared_ptr<const CompiledPattern> regExp_;  // empty before a create and after a rejected one
+    std::shared_ptr<const MatchSet> matches_;        // holds the searched text as well
     std::string patternText_;
 };

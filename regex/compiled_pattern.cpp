@@ -1,0 +1,46 @@
+#include "regex/compiled_pattern.h"
+
+#include <optional>
+
+#include "regex/pattern_translation.h"
+
+namespace {
+
+// The classic engine's reading: \d \w \s \b stay ASCII (no PCRE2_UCP), "."
+// and the anchors know only the line feed, an empty class is allowed and a
+// back-reference to a group that took no part matches the empty text.
+uint32_t compileOptions(PatternOptions options) {
+    uint32_t flags = PCRE2_UTF | PCRE2_MATCH_INVALID_UTF | PCRE2_ALLOW_EMPTY_CLASS |
+                     PCRE2_MATCH_UNSET_BACKREF | PCRE2_NEVER_BACKSLASH_C | PCRE2_NEVER_UCP;
+    flags |= options.multiLine ? PCRE2_MULTILINE : PCRE2_DOLLAR_ENDONLY;
+    if (!options.caseSensitive) flags |= PCRE2_CASELESS;
+    return flags;
+}
+
+Pcre2Code compile(std::u16string_view pcre2Pattern, PatternOptions options) {
+    Pcre2CompileContext context(pcre2_compile_context_create_16(nullptr));
+    if (!context) return nullptr;
+    pcre2_set_newline_16(context.get(), PCRE2_NEWLINE_LF);
+    int error = 0;
+    PCRE2_SIZE errorOffset = 0;
+    return Pcre2Code(pcre2_compile_16(reinterpret_cast<PCRE2_SPTR16>(pcre2Pattern.data()),
+                                      pcre2Pattern.size(), compileOptions(options), &error,
+                                      &errorOffset, context.get()));
+}
+
+}  // namespace
+
+std::shared_ptr<const CompiledPattern> compilePattern(std::u16string_view pattern,
+                                                      PatternOptions options) {
+    const std::optional<TranslatedPattern> translated = translatePattern(pattern);
+    if (!translated) return nullptr;
+    auto compiled = std::make_shared<CompiledPattern>();
+    compiled->code = compile(translated->pcre2, options);
+    if (!compiled->code) return nullptr;
+    uint32_t groups = 0;
+    pcre2_pattern_info_16(compiled->code.get(), PCRE2_INFO_CAPTURECOUNT, &groups);
+    compiled->groupCount = groups;
+    // Without JIT (not built in, or no executable memory) the interpreter runs.
+    compiled->jit = pcre2_jit_compile_16(compiled->code.get(), PCRE2_JIT_COMPLETE) == 0;
+    return compiled;
+}

@@ -1,0 +1,24 @@
+// A pattern compiled once and never changed, so copies of a RegexObject can
+// share it.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string_view>
+
+#include "regex/pcre2_handles.h"
+
+struct PatternOptions {
+    bool caseSensitive = false;
+    bool multiLine = true;
+};
+
+struct CompiledPattern {
+    Pcre2Code code;
+    uint32_t groupCount = 0;
+    bool jit = false;  // JIT code is available for this pattern
+};
+
+// Nothing when the pattern is rejected, by its translation or by PCRE2.
+std::shared_ptr<const CompiledPattern> compilePattern(std::u16string_view pattern,
+                                                      PatternOptions options);
