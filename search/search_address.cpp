@@ -2,8 +2,10 @@
 
 #include "build_config.h"
 
+std::string searchHost = buildConfig::searchHost;
+
 std::string searchBase() {
-    return std::string("http://") + buildConfig::searchHost + "/s/";
+    return "http://" + searchHost + "/s/";
 }
 
 std::string firstPageAddress(std::string_view encodedKeyword) {

@@ -4,7 +4,11 @@
 #include <string>
 #include <string_view>
 
-// "http://" + the configured search host + "/s/".
+// Host (and optional ":port") of the search site: the build value. Tests point
+// it at a server of their own.
+extern std::string searchHost;
+
+// "http://" + searchHost + "/s/".
 std::string searchBase();
 
 std::string firstPageAddress(std::string_view encodedKeyword);

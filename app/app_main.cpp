@@ -1,0 +1,19 @@
+#include "app/app_main.h"
+
+#include <QApplication>
+
+#include "app/app_globals.h"
+#include "app/window_bindings.h"
+#include "app/window_wait.h"
+#include "ui/toolkit.h"
+#include "ui/window_handlers.h"
+
+int appMain(int& argc, char** argv) {
+    QApplication application(argc, argv);
+    initGlobals();
+    registerExitHook(releaseGlobals);
+    installWindowWait();
+    loadWindow(windowHandlers());
+    runMessageLoop();
+    return 0;
+}

@@ -1,0 +1,6 @@
+// Which routine each event of the window runs.
+#pragma once
+
+struct WindowHandlers;
+
+WindowHandlers windowHandlers();
