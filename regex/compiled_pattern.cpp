@@ -7,12 +7,14 @@
 namespace {
 
 // The classic engine's reading: \d \w \s \b stay ASCII (no PCRE2_UCP), "."
-// and the anchors know only the line feed, an empty class is allowed and a
-// back-reference to a group that took no part matches the empty text.
+// and the anchors know only the line feed (set in the compile context), a
+// multi-line ^ also matches after a final line feed, an empty class is
+// allowed and a back-reference to a group that took no part matches the
+// empty text.
 uint32_t compileOptions(PatternOptions options) {
     uint32_t flags = PCRE2_UTF | PCRE2_MATCH_INVALID_UTF | PCRE2_ALLOW_EMPTY_CLASS |
                      PCRE2_MATCH_UNSET_BACKREF | PCRE2_NEVER_BACKSLASH_C | PCRE2_NEVER_UCP;
-    flags |= options.multiLine ? PCRE2_MULTILINE : PCRE2_DOLLAR_ENDONLY;
+    flags |= options.multiLine ? (PCRE2_MULTILINE | PCRE2_ALT_CIRCUMFLEX) : PCRE2_DOLLAR_ENDONLY;
     if (!options.caseSensitive) flags |= PCRE2_CASELESS;
     return flags;
 }

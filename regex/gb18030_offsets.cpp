@@ -12,7 +12,11 @@ namespace {
 constexpr size_t checkpointSpacing = 1024;
 
 constexpr char16_t replacementCharacter = 0xFFFD;
-constexpr std::string_view encodedReplacement = "\x84\x31\xA4\x37";  // U+FFFD itself
+
+// The GB18030 bytes of U+FFFD itself, which the decoder reads as they are.
+bool isEncodedReplacement(const unsigned char* s, size_t remaining) {
+    return remaining >= 4 && s[0] == 0x84 && s[1] == 0x31 && s[2] == 0xA4 && s[3] == 0x37;
+}
 
 }  // namespace
 
@@ -37,22 +41,23 @@ Gb18030OffsetMap::Gb18030OffsetMap(std::string_view text, std::u16string_view un
 // unit means the text and units do not belong together.
 bool Gb18030OffsetMap::step(Position& p) const {
     if (p.unit >= units_.size()) return false;
-    const std::string_view rest = text_.substr(p.byte);
-    const auto* s = reinterpret_cast<const unsigned char*>(rest.data());
+    const auto* s = reinterpret_cast<const unsigned char*>(text_.data()) + p.byte;
+    const size_t remaining = text_.size() - p.byte;
     const char16_t unit = units_[p.unit];
+    size_t length = 1;
+    size_t count = 1;
     if (s[0] < 0x80) {
         if (unit != s[0]) return false;
-        ++p.byte;
-        ++p.unit;
-    } else if (unit == replacementCharacter && !rest.starts_with(encodedReplacement)) {
-        ++p.byte;
-        ++p.unit;
+    } else if (unit == replacementCharacter && !isEncodedReplacement(s, remaining)) {
+        // one unreadable byte
     } else if (unit < 0x80) {
         return false;
     } else {
-        p.byte += gb18030CharLength(s, rest.size());
-        p.unit += unitsOfCharacterAt(units_, p.unit);
+        length = gb18030CharLength(s, remaining);
+        count = unitsOfCharacterAt(units_, p.unit);
     }
+    p.byte += length;
+    p.unit += count;
     return true;
 }
 

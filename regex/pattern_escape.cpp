@@ -6,9 +6,15 @@ namespace {
 
 using Kind = PatternEscape::Kind;
 
-bool isDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
-bool isOctalDigit(char16_t c) { return c >= u'0' && c <= u'7'; }
-bool isAsciiLetter(char16_t c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); }
+bool isDigit(char16_t c) {
+    return c >= u'0' && c <= u'9';
+}
+bool isOctalDigit(char16_t c) {
+    return c >= u'0' && c <= u'7';
+}
+bool isAsciiLetter(char16_t c) {
+    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+}
 
 int hexValue(char16_t c) {
     if (c >= u'0' && c <= u'9') return c - u'0';
@@ -30,7 +36,9 @@ long readHex(std::u16string_view p, size_t& pos, int digits) {
     return value;
 }
 
-PatternEscape character(char32_t c) { return {Kind::Character, c}; }
+PatternEscape character(char32_t c) {
+    return {Kind::Character, c};
+}
 
 // Annex B legacy octal: up to three octal digits, at most \377; \8 and \9 are
 // the digits themselves.
@@ -73,11 +81,12 @@ PatternEscape readUnicode(std::u16string_view p, size_t& pos) {
         const long low = readHex(p, next, 4);
         if (low >= 0 && isLowSurrogate(static_cast<char16_t>(low))) {
             pos = next;
-            return character(combineSurrogates(static_cast<char16_t>(unit),
-                                               static_cast<char16_t>(low)));
+            return character(
+                combineSurrogates(static_cast<char16_t>(unit), static_cast<char16_t>(low)));
         }
     }
-    if (isSurrogate(static_cast<char32_t>(unit))) return {Kind::LoneSurrogate, static_cast<char32_t>(unit)};
+    if (isSurrogate(static_cast<char32_t>(unit)))
+        return {Kind::LoneSurrogate, static_cast<char32_t>(unit)};
     return character(static_cast<char32_t>(unit));
 }
 
@@ -90,35 +99,49 @@ PatternEscape readControl(std::u16string_view p, size_t& pos) {
     return {Kind::Backslash, u'\\'};  // pos stays on the "c"
 }
 
+// \xHH with exactly two hex digits, else a plain "x".
+PatternEscape readHexByte(std::u16string_view p, size_t& pos) {
+    const long value = readHex(p, pos, 2);
+    return character(value < 0 ? U'x' : static_cast<char32_t>(value));
+}
+
+bool isShorthand(char16_t c) {
+    return std::u16string_view(u"dDsSwW").find(c) != std::u16string_view::npos;
+}
+
+// \f \n \r \t \v; 0 for any other letter.
+char32_t namedControl(char16_t letter) {
+    switch (letter) {
+        case u'f':
+            return 0x0C;
+        case u'n':
+            return 0x0A;
+        case u'r':
+            return 0x0D;
+        case u't':
+            return 0x09;
+        case u'v':
+            return 0x0B;
+        default:
+            return 0;
+    }
+}
+
 }  // namespace
 
 PatternEscape readEscape(std::u16string_view p, size_t& pos, bool inClass, uint32_t groupCount) {
     const char16_t c = p[pos];
-    switch (c) {
-    case u'd': case u'D': case u's': case u'S': case u'w': case u'W':
-        ++pos;
-        return {Kind::Shorthand, c};
-    case u'b':
-        ++pos;
-        return inClass ? character(0x08) : PatternEscape{Kind::Assertion, c};
-    case u'B':
-        ++pos;
-        return inClass ? character(c) : PatternEscape{Kind::Assertion, c};
-    case u'f': ++pos; return character(0x0C);
-    case u'n': ++pos; return character(0x0A);
-    case u'r': ++pos; return character(0x0D);
-    case u't': ++pos; return character(0x09);
-    case u'v': ++pos; return character(0x0B);
-    case u'c': return readControl(p, pos);
-    case u'x': {
-        ++pos;
-        const long value = readHex(p, pos, 2);
-        return character(value < 0 ? U'x' : static_cast<char32_t>(value));
-    }
-    case u'u': ++pos; return readUnicode(p, pos);
-    default: break;
-    }
     if (isDigit(c)) return readDecimal(p, pos, inClass, groupCount);
-    // Any other escaped character, letters included, stands for itself.
-    return character(readCodePoint(p, pos));
+    if (c == u'c') return readControl(p, pos);
+    // An escaped character that is not a letter stands for itself.
+    if (!isAsciiLetter(c)) return character(readCodePoint(p, pos));
+    ++pos;
+    if (isShorthand(c)) return {Kind::Shorthand, c};
+    if (c == u'b') return inClass ? character(0x08) : PatternEscape{Kind::Assertion, c};
+    if (c == u'B') return inClass ? character(c) : PatternEscape{Kind::Assertion, c};
+    if (c == u'x') return readHexByte(p, pos);
+    if (c == u'u') return readUnicode(p, pos);
+    // Letters without a meaning of their own (\a \e \k \p \z ...) stand for themselves.
+    const char32_t control = namedControl(c);
+    return character(control != 0 ? control : c);
 }

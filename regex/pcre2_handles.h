@@ -30,5 +30,4 @@ using Pcre2Code = std::unique_ptr<pcre2_code_16, Pcre2CodeDeleter>;
 using Pcre2MatchData = std::unique_ptr<pcre2_match_data_16, Pcre2MatchDataDeleter>;
 using Pcre2JitStack = std::unique_ptr<pcre2_jit_stack_16, Pcre2JitStackDeleter>;
 using Pcre2MatchContext = std::unique_ptr<pcre2_match_context_16, Pcre2MatchContextDeleter>;
-using Pcre2CompileContext =
-    std::unique_ptr<pcre2_compile_context_16, Pcre2CompileContextDeleter>;
+using Pcre2CompileContext = std::unique_ptr<pcre2_compile_context_16, Pcre2CompileContextDeleter>;

@@ -22,20 +22,18 @@ std::string toProgramText(std::u16string_view units) {
     return wideToMultiByte(units, programCodePage);
 }
 
-void writePosition(int32_t* out, size_t byteOffset) {
-    if (out == nullptr) return;
-    *out = static_cast<int32_t>(
-        std::min<size_t>(byteOffset, std::numeric_limits<int32_t>::max()));
-}
-
 void writeNoPosition(int32_t* out) {
     if (out != nullptr) *out = noPosition;
 }
 
 // The span's text and, when asked for, its byte offset.
 std::string spanText(const MatchSet& set, const MatchSpan& span, int32_t* startPosition) {
-    writePosition(startPosition, set.byteOffset(span.start));
-    return toProgramText(std::u16string_view(set.subject).substr(span.start, span.end - span.start));
+    if (startPosition != nullptr) {
+        *startPosition = static_cast<int32_t>(
+            std::min<size_t>(set.byteOffset(span.start), std::numeric_limits<int32_t>::max()));
+    }
+    return toProgramText(
+        std::u16string_view(set.subject).substr(span.start, span.end - span.start));
 }
 
 }  // namespace
@@ -62,7 +60,9 @@ bool RegexObject::create(std::string_view pattern, std::string_view subject, boo
     return true;
 }
 
-std::string RegexObject::patternText() const { return patternText_; }
+std::string RegexObject::patternText() const {
+    return patternText_;
+}
 
 std::string RegexObject::replace(std::string_view replacement) const {
     if (!matches_) return {};

@@ -44,7 +44,8 @@ public:
                              int32_t* startPosition = nullptr) const;
 
 private:
-    std::shared_ptr<const CompiledPattern> regExp_;  // empty before a create and after a rejected one
-    std::shared_ptr<const MatchSet> matches_;        // holds the searched text as well
+    // Both empty before the first create and after a rejected pattern.
+    std::shared_ptr<const CompiledPattern> regExp_;
+    std::shared_ptr<const MatchSet> matches_;  // holds the searched text as well
     std::string patternText_;
 };

@@ -2,7 +2,9 @@
 
 namespace {
 
-bool isDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
+bool isDigit(char16_t c) {
+    return c >= u'0' && c <= u'9';
+}
 
 // The digits at pos that name a group, into `group`: two when they make a
 // number from 1 to groupCount, otherwise one when it does. Returns how many
@@ -47,11 +49,20 @@ private:
     size_t dollar(size_t pos) {
         const char16_t next = pos < replacement_.size() ? replacement_[pos] : u'\0';
         switch (next) {
-        case u'$': out_ += u'$'; return 1;
-        case u'&': out_ += subject_.substr(whole_.start, whole_.end - whole_.start); return 1;
-        case u'`': out_ += subject_.substr(0, whole_.start); return 1;
-        case u'\'': out_ += subject_.substr(whole_.end); return 1;
-        default: break;
+            case u'$':
+                out_ += u'$';
+                return 1;
+            case u'&':
+                out_ += subject_.substr(whole_.start, whole_.end - whole_.start);
+                return 1;
+            case u'`':
+                out_ += subject_.substr(0, whole_.start);
+                return 1;
+            case u'\'':
+                out_ += subject_.substr(whole_.end);
+                return 1;
+            default:
+                break;
         }
         uint32_t group = 0;
         const size_t taken = groupDigits(replacement_, pos, set_.groupCount, group);

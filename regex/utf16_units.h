@@ -4,9 +4,15 @@
 #include <cstddef>
 #include <string_view>
 
-inline bool isHighSurrogate(char16_t u) { return u >= 0xD800 && u <= 0xDBFF; }
-inline bool isLowSurrogate(char16_t u) { return u >= 0xDC00 && u <= 0xDFFF; }
-inline bool isSurrogate(char32_t c) { return c >= 0xD800 && c <= 0xDFFF; }
+inline bool isHighSurrogate(char16_t u) {
+    return u >= 0xD800 && u <= 0xDBFF;
+}
+inline bool isLowSurrogate(char16_t u) {
+    return u >= 0xDC00 && u <= 0xDFFF;
+}
+inline bool isSurrogate(char32_t c) {
+    return c >= 0xD800 && c <= 0xDFFF;
+}
 
 inline char32_t combineSurrogates(char16_t high, char16_t low) {
     return 0x10000 + ((static_cast<char32_t>(high) - 0xD800) << 10) + (low - 0xDC00);

@@ -9,7 +9,9 @@
 
 namespace {
 
-std::string show(std::u16string_view s) { return wideToMultiByte(s, CodePage::Utf8); }
+std::string show(std::u16string_view s) {
+    return wideToMultiByte(s, CodePage::Utf8);
+}
 
 struct TranslationCase {
     std::u16string_view pattern;
@@ -30,13 +32,13 @@ TEST(PatternTranslation, EscapesAndClassesBecomeTheirPcre2Form) {
         {u"(a)\\2", u"(a)\\x{2}"},  // no group 2: legacy octal
         {u"(a)\\8", u"(a)8"},
         {u"(a)\\12", u"(a)\\x{a}"},
-        {u"(a)(b)(c)(d)(e)(f)(g)(h)(i)(j)\\10",
-         u"(a)(b)(c)(d)(e)(f)(g)(h)(i)(j)\\g{10}"},
+        {u"(a)(b)(c)(d)(e)(f)(g)(h)(i)(j)\\10", u"(a)(b)(c)(d)(e)(f)(g)(h)(i)(j)\\g{10}"},
         {u"\\0", u"\\x{0}"},
         {u"\\377\\400", u"\u00ff\\x{20}0"},  // three octal digits only up to \377
         {u"[\\b]", u"[\\x{8}]"},             // backspace inside a class
         {u"[\\B]", u"[B]"},
-        {u"[[:alpha:]]", u"[\\[\\:alpha\\:]\\]"},  // no POSIX classes; the class ends at the first ]
+        {u"[[:alpha:]]",
+         u"[\\[\\:alpha\\:]\\]"},  // no POSIX classes; the class ends at the first ]
         {u"[\\d-z]", u"[\\d\\-z]"},
         {u"[a-]", u"[a\\-]"},
         {u"[]a[^]", u"[]a[^]"},
@@ -61,12 +63,10 @@ TEST(PatternTranslation, EscapesAndClassesBecomeTheirPcre2Form) {
 
 TEST(PatternTranslation, RejectsWhatTheClassicEngineRejects) {
     const std::u16string_view rejected[] = {
-        u"(?i)a", u"(?<n>a)", u"(?>a)", u"(?#c)", u"(?|a)", u"(?P<n>a)", u"(?",
-        u"(*FAIL)", u"(*UTF)a",
-        u"a*+", u"a++", u"a?+", u"a{2}+", u"a{2}{3}", u"a**", u"a???",
-        u"*a", u"^*", u"\\b+", u"(|?)", u"{2}",
-        u"a{3,2}", u"[z-a]",
-        u"a\\", u"[a",
+        u"(?i)a",   u"(?<n>a)", u"(?>a)", u"(?#c)", u"(?|a)", u"(?P<n>a)", u"(?",
+        u"(*FAIL)", u"(*UTF)a", u"a*+",   u"a++",   u"a?+",   u"a{2}+",    u"a{2}{3}",
+        u"a**",     u"a???",    u"*a",    u"^*",    u"\\b+",  u"(|?)",     u"{2}",
+        u"a{3,2}",  u"[z-a]",   u"a\\",   u"[a",
     };
     for (std::u16string_view pattern : rejected) {
         EXPECT_FALSE(translatePattern(pattern).has_value()) << show(pattern);

@@ -9,8 +9,12 @@
 #include "regex/regex_object.h"
 #include "text/codepage.h"
 
-inline std::string gb(std::string_view utf8) { return utf8ToGbk(utf8); }
-inline std::string utf8(std::string_view programText) { return gbkToUtf8(programText); }
+inline std::string gb(std::string_view utf8) {
+    return utf8ToGbk(utf8);
+}
+inline std::string utf8(std::string_view programText) {
+    return gbkToUtf8(programText);
+}
 
 // Every match text of the last run, in UTF-8.
 inline std::vector<std::string> allMatches(const RegexObject& regex) {

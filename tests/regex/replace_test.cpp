@@ -23,12 +23,12 @@ TEST(Replace, DollarForms) {
         {"b", "abc", true, "$$", "a$c"},
         {"b", "abc", true, "$", "a$c"},
         {"b", "abc", true, "$x$", "a$x$c"},
-        {"(a)(b)", "ab", true, "$3", "$3"},          // no group 3: literal
+        {"(a)(b)", "ab", true, "$3", "$3"},  // no group 3: literal
         {"(a)(b)", "ab", true, "$0$00", "$0$00"},
-        {"(a)", "a", true, "$10", "a0"},             // no group 10: group 1, then "0"
+        {"(a)", "a", true, "$10", "a0"},  // no group 10: group 1, then "0"
         {"(a)", "a", true, "$01", "a"},
         {"(a)(b)(c)(d)(e)(f)(g)(h)(i)(j)", "abcdefghij", true, "$10$1", "ja"},
-        {"(a)|(b)", "b", true, "[$1]", "[]"},        // group that took no part
+        {"(a)|(b)", "b", true, "[$1]", "[]"},  // group that took no part
         {"a", "aaa", true, "x", "xxx"},
         {"a", "aaa", false, "x", "xaa"},
         {"", "ab", true, "-", "-a-b-"},
@@ -38,8 +38,7 @@ TEST(Replace, DollarForms) {
     };
     for (const ReplaceCase& c : cases) {
         RegexObject regex;
-        ASSERT_TRUE(regex.create(gb(c.pattern), gb(c.subject), false, true, c.global))
-            << c.pattern;
+        ASSERT_TRUE(regex.create(gb(c.pattern), gb(c.subject), false, true, c.global)) << c.pattern;
         EXPECT_EQ(utf8(regex.replace(gb(c.replacement))), c.want)
             << c.pattern << " / " << c.replacement;
     }

@@ -10,7 +10,7 @@ namespace {
 struct PositionCase {
     std::string_view what;
     std::string subject;  // program text
-    std::string_view pattern;
+    std::string pattern;
     std::vector<int32_t> starts;  // of every match
 };
 
@@ -63,7 +63,7 @@ TEST(StartPosition, ManyCjkCharactersBeforeEachMatch) {
 struct GroupPositionCase {
     std::string_view what;
     std::string subject;
-    std::string_view pattern;
+    std::string pattern;
     int32_t group;
     std::string_view text;  // UTF-8
     int32_t start;
