@@ -1,0 +1,52 @@
+// The match loop's limits, with the JIT and with the interpreter that runs
+// when no JIT is available. A search that reaches a limit ends the run and
+// keeps the matches found before it.
+#include "regex/match_runner.h"
+
+#include <gtest/gtest.h>
+
+#include "text/codepage.h"
+
+namespace {
+
+// The same pattern without its JIT code (PCRE2 does not copy that).
+CompiledPattern interpreterCopy(const CompiledPattern& jitted) {
+    CompiledPattern copy;
+    copy.code.reset(pcre2_code_copy_16(jitted.code.get()));
+    copy.groupCount = jitted.groupCount;
+    copy.jit = false;
+    return copy;
+}
+
+struct LimitCase {
+    std::string_view what;
+    std::u16string_view pattern;
+    std::u16string subject;
+};
+
+// Without the limits each subject would give three or two matches within a
+// second; with them the run ends at the stretch in the middle.
+TEST(MatchRunner, RunEndsAtALimitKeepingEarlierMatches) {
+    const LimitCase cases[] = {
+        // 2^25 backtracking steps, beyond the match limit.
+        {"exponential backtracking", u"x|^(a+)+$", u"x\n" + std::u16string(25, u'a') + u"!\nx"},
+        // One nesting level per repetition: beyond the JIT stack and the
+        // interpreter's depth.
+        {"deeply nested repetition", u"x|(?:a|bc)+!",
+         u"x\n" + std::u16string(2'000'000, u'a') + u"!\nx"},
+    };
+    for (const LimitCase& c : cases) {
+        const auto jitted = compilePattern(c.pattern, PatternOptions{});
+        ASSERT_TRUE(jitted) << c.what;
+        const CompiledPattern interpreted = interpreterCopy(*jitted);
+        for (const CompiledPattern* pattern : {jitted.get(), &interpreted}) {
+            const std::vector<size_t> offsets = findMatches(*pattern, c.subject, true);
+            const size_t pairs = 2 * (pattern->groupCount + 1);
+            ASSERT_EQ(offsets.size(), pairs) << c.what << (pattern->jit ? " (JIT)" : "");
+            EXPECT_EQ(offsets[0], 0u);
+            EXPECT_EQ(offsets[1], 1u);
+        }
+    }
+}
+
+}  // namespace
