@@ -2,7 +2,7 @@
 BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libpcre2-dev
                 libcurl4-openssl-dev fonts-wqy-microhei)
 TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev libcpp-httplib-dev
-               python3 python3-xlib xvfb xauth)
+               python3 python3-xlib xvfb xauth xdg-utils)
 
 install_missing() {
     local missing=()
