@@ -17,8 +17,9 @@ inline constexpr CodePage programCodePage = CodePage::Gb18030;
 // The bytes of `text` before its first zero byte.
 std::string_view textBytes(std::string_view text);
 
-// Decodes `text` (up to its first zero byte) into UTF-16. Every maximal invalid
-// subpart becomes one U+FFFD and decoding goes on. The terminating zero unit of
+// Decodes `text` (up to its first zero byte) into UTF-16; decoding goes on past
+// bad input. In UTF-8 every maximal invalid subpart becomes one U+FFFD; in the
+// program's code page every byte that starts no decodable character does. The terminating zero unit of
 // the platform buffer is the string's own terminator (size() + 1 units).
 std::u16string multiByteToWide(std::string_view text, CodePage codePage = CodePage::Utf8);
 

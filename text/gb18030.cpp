@@ -88,11 +88,6 @@ size_t gb18030CharLength(const unsigned char* s, size_t remaining) {
     return 1;
 }
 
-size_t gb18030CharUnits(const unsigned char* s, size_t length) {
-    // Four-byte sequences from 0x90 on map beyond the Basic Multilingual Plane.
-    return (length == 4 && s[0] >= 0x90) ? 2 : 1;
-}
-
 void appendGb18030AsUtf16(std::string_view gb18030, std::u16string& out) {
     const auto* s = reinterpret_cast<const unsigned char*>(gb18030.data());
     const size_t n = gb18030.size();

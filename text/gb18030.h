@@ -10,10 +10,6 @@
 // sequence cut short by the end of the text (`remaining` bytes are left).
 size_t gb18030CharLength(const unsigned char* s, size_t remaining);
 
-// Number of UTF-16 units of the character that starts at `s[0]` (1 or 2) for a
-// character of length `length` as given above.
-size_t gb18030CharUnits(const unsigned char* s, size_t length);
-
 // Appends the UTF-16 form of GB18030 bytes; every undecodable byte becomes U+FFFD.
 void appendGb18030AsUtf16(std::string_view gb18030, std::u16string& out);
 

@@ -19,10 +19,10 @@ TEST(RowPattern, IsTheSixLinesOfTheRowMarkup) {
     const std::string_view tabs3 = "\t\t\t";
     const Line lines[] = {
         {"", "<tr class=.*?>", 14},
-        {spaces12, R"(<td><a href="/bt/\d+.htm" target="_blank">(.*?)</a></td>)", 68},
+        {spaces12, R"row(<td><a href="/bt/\d+.htm" target="_blank">(.*?)</a></td>)row", 68},
         {spaces12, "<td>(.*?)</td>", 26},
-        {tabs3, R"(<td><a href="/bt/\d+.htm" title=.*? target="_blank">.*?</a></td>)", 67},
-        {tabs3, R"(<td><a href="(.*?)" title="(.*?)" target="_blank">.*?</a></td>)", 65},
+        {tabs3, R"row(<td><a href="/bt/\d+.htm" title=.*? target="_blank">.*?</a></td>)row", 67},
+        {tabs3, R"row(<td><a href="(.*?)" title="(.*?)" target="_blank">.*?</a></td>)row", 65},
         {tabs3, "</tr>", 8},
     };
     std::string want;
