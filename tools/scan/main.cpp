@@ -1,11 +1,8 @@
 // vantrel-scan: runs the row pattern (or a given pattern) over a saved page,
 // the same way the collect command does, and prints what it finds.
 #include <cstdio>
-#include <fstream>
 #include <iostream>
-#include <iterator>
 #include <optional>
-#include <sstream>
 #include <string>
 
 #include "regex/regex_object.h"
@@ -17,16 +14,19 @@ namespace {
 
 constexpr int exitUsage = 2;
 
+// The whole content of a file, or of standard input for "-"; nothing when it
+// cannot be read (a missing file, a directory, a read error).
 std::optional<std::string> readInput(const std::string& name) {
-    if (name == "-") {
-        return std::string(std::istreambuf_iterator<char>(std::cin), {});
-    }
-    std::ifstream file(name, std::ios::binary);
-    if (!file) return std::nullopt;
-    std::ostringstream content;
-    content << file.rdbuf();
-    if (file.bad()) return std::nullopt;
-    return std::move(content).str();
+    std::FILE* file = name == "-" ? stdin : std::fopen(name.c_str(), "rb");
+    if (file == nullptr) return std::nullopt;
+    std::string content;
+    char buffer[1 << 16];
+    size_t got;
+    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) content.append(buffer, got);
+    const bool failed = std::ferror(file) != 0;
+    if (file != stdin) std::fclose(file);
+    if (failed) return std::nullopt;
+    return content;
 }
 
 void printRows(RegexObject& regex, const std::string& page, long& number) {
