@@ -2,12 +2,14 @@
 """vantrel-scan as a user runs it: rows of a saved page, standard input,
 the pattern mode, and its errors."""
 import os
+import socket
 import subprocess
 import sys
 import tempfile
 import unittest
 
 SCAN = None
+DEMO_SITE = None
 HERE = os.path.dirname(os.path.abspath(__file__))
 PAGE = os.path.join(HERE, 'result_page.html')
 
@@ -51,6 +53,24 @@ class ScanToolTest(unittest.TestCase):
             result = run(['--pattern', pattern, '--case-sensitive', '--first-only', subject])
             self.assertEqual(result.stdout.decode('utf-8'), '2\tb\tb\t\n')
 
+    def test_web_addresses_are_fetched_and_numbered_on(self):
+        with socket.socket() as probe:
+            probe.bind(('127.0.0.1', 0))
+            port = probe.getsockname()[1]
+        site = subprocess.Popen([DEMO_SITE, str(port)], stdout=subprocess.PIPE)
+        try:
+            site.stdout.readline()  # the site says where it listens once it does
+            base = 'http://127.0.0.1:%d/s/%%E4%%B8%%AD' % port
+            result = run([base, base + '/1', base + '/5'])
+        finally:
+            site.terminate()
+            site.wait(timeout=10)
+        self.assertEqual(result.returncode, 0, result.stderr)
+        lines = result.stdout.decode('utf-8').splitlines()
+        self.assertEqual([line.split('\t')[0] for line in lines], [str(n) for n in range(1, 41)])
+        self.assertTrue(all(line.split('\t')[4].startswith('magnet:?') for line in lines))
+        self.assertIn('中', lines[0].split('\t')[3])
+
     def test_errors_go_to_stderr_with_exit_code_2(self):
         with tempfile.TemporaryDirectory() as tmp:
             missing = os.path.join(tmp, 'missing.html')
@@ -75,4 +95,5 @@ class ScanToolTest(unittest.TestCase):
 
 if __name__ == '__main__':
     SCAN = sys.argv.pop(1)
+    DEMO_SITE = sys.argv.pop(1)
     unittest.main()

@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "net/fetch_url.h"
+#include "net/network.h"
 #include "regex/regex_object.h"
 #include "search/row_extraction.h"
 #include "text/codepage.h"
@@ -27,6 +29,16 @@ std::optional<std::string> readInput(const std::string& name) {
     if (file != stdin) std::fclose(file);
     if (failed) return std::nullopt;
     return content;
+}
+
+bool isWebAddress(const std::string& input) {
+    return input.starts_with("http://") || input.starts_with("https://");
+}
+
+// A page from a file, standard input or the web. A failed fetch gives an empty
+// page, exactly as it does for the collect command.
+std::optional<std::string> readPage(const std::string& input) {
+    return isWebAddress(input) ? std::optional(fetchUrl(input)) : readInput(input);
 }
 
 void printRows(RegexObject& regex, const std::string& page, long& number) {
@@ -78,7 +90,7 @@ int runRows(const ScanOptions& options) {
     RegexObject regex;
     long number = 0;
     for (const std::string& input : options.inputs) {
-        const std::optional<std::string> page = readInput(input);
+        const std::optional<std::string> page = readPage(input);
         if (!page) return fail("cannot read " + input);
         printRows(regex, *page, number);
     }
@@ -94,5 +106,8 @@ int main(int argc, char** argv) {
         std::cerr << "vantrel-scan: " << error << '\n' << scanUsage;
         return exitUsage;
     }
-    return options->patternFile ? runPattern(*options) : runRows(*options);
+    initNetwork();
+    const int exitCode = options->patternFile ? runPattern(*options) : runRows(*options);
+    cleanupNetwork();
+    return exitCode;
 }

@@ -3,11 +3,12 @@
 #include <string_view>
 
 const char* const scanUsage =
-    "usage: vantrel-scan [FILE...]\n"
+    "usage: vantrel-scan [FILE|URL...]\n"
     "       vantrel-scan --pattern PATTERN_FILE [--case-sensitive] [--single-line]\n"
     "                    [--first-only] [FILE]\n"
-    "Reads a result page (UTF-8) from FILE or standard input and prints one line per\n"
-    "row: number, update time, size, file name, link. With --pattern it runs that\n"
+    "Reads result pages (UTF-8) from files, http(s) addresses or standard input and\n"
+    "prints one line per row: number, update time, size, file name, link, numbering\n"
+    "on across pages. With --pattern it runs that\n"
     "pattern and prints per match its byte offset, its text and each group's text.\n";
 
 std::optional<ScanOptions> parseScanOptions(int argc, char** argv, std::string& error) {
