@@ -47,6 +47,7 @@ QFont statusFont(const QFont& base) {
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     setUpFrame();
     createControls();
+    nameControls();
     createMenu();
     setUpTabOrder();
     fixSize();

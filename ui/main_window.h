@@ -1,6 +1,6 @@
 // The one window of the program, built from its fixed definition: every control
-// at its place with its caption, the menu bar and the tab order. Members carry
-// the controls' names from that definition.
+// at its place with its caption and its name for screen readers, the menu bar and
+// the tab order. Members carry the controls' names from that definition.
 #pragma once
 
 // The control classes come along, so that code handing a member to a toolkit
@@ -45,6 +45,7 @@ public:
 private:
     void setUpFrame();
     void createControls();
+    void nameControls();
     void createMenu();
     void setUpTabOrder();
     void fixSize();

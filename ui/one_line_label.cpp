@@ -3,7 +3,10 @@
 #include <QPainter>
 #include <QStyle>
 
+#include "ui/accessible_names.h"
+
 OneLineLabel::OneLineLabel(QWidget* parent) : QLabel(parent) {
+    readOneLineLabelsAsDrawn();
     setTextFormat(Qt::PlainText);
     setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     setFrameShape(QFrame::NoFrame);
