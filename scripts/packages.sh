@@ -1,8 +1,8 @@
 # Debian packages of the build, and a helper that installs only the missing ones.
 BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libpcre2-dev
-                libcurl4-openssl-dev fonts-wqy-microhei)
+                libcurl4-openssl-dev fonts-wqy-microhei librsvg2-bin)
 TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev libcpp-httplib-dev
-               python3 python3-xlib xvfb xauth xdg-utils)
+               python3 python3-xlib xvfb xauth xdg-utils desktop-file-utils appstream dpkg-dev file)
 
 install_missing() {
     local missing=()
