@@ -191,6 +191,7 @@ class DebianPackage(unittest.TestCase):
     def test_control_names_package_and_version(self):
         self.assertEqual(self.field('Package'), 'vantrel')
         self.assertEqual(self.field('Version'), VERSION)
+        self.assertNotIn(';', self.field('Description'))  # a CMake list leaking into the text
 
     def test_depends_on_the_runtime_packages(self):
         depends = self.field('Depends')
