@@ -52,6 +52,25 @@ def png_size(path):
     return int.from_bytes(head[16:20], 'big'), int.from_bytes(head[20:24], 'big')
 
 
+def read_manifest():
+    """The build's list of what `cmake --install` put on this machine, or None."""
+    try:
+        with open(os.path.join(BUILD, 'install_manifest.txt'), 'rb') as f:
+            return f.read()
+    except FileNotFoundError:
+        return None
+
+
+def restore_manifest(content):
+    path = os.path.join(BUILD, 'install_manifest.txt')
+    if content is None:
+        if os.path.exists(path):
+            os.remove(path)
+    else:
+        with open(path, 'wb') as f:
+            f.write(content)
+
+
 def read_desktop_entry(path):
     parser = configparser.ConfigParser(interpolation=None)
     parser.optionxform = str  # keys are case-sensitive and carry [locale]
@@ -64,8 +83,14 @@ class InstalledTree(unittest.TestCase):
     def setUpClass(cls):
         cls.work = tempfile.mkdtemp(prefix='vantrel-packaging-')
         destdir = os.path.join(cls.work, 'root')
-        result = run([CMAKE, '--install', BUILD, '--prefix', PREFIX],
-                     env=dict(os.environ, DESTDIR=destdir))
+        # The install rewrites the build's manifest, which a source install's
+        # uninstall reads: it is put back as it was.
+        manifest = read_manifest()
+        try:
+            result = run([CMAKE, '--install', BUILD, '--prefix', PREFIX],
+                         env=dict(os.environ, DESTDIR=destdir))
+        finally:
+            restore_manifest(manifest)
         if result.returncode != 0:
             raise AssertionError('cmake --install failed:\n' + result.stdout + result.stderr)
         cls.destdir = destdir
@@ -141,8 +166,11 @@ class DebianPackage(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
         cls.work = tempfile.mkdtemp(prefix='vantrel-deb-')
+        manifest_before = read_manifest()
         result = run([CPACK, '-G', 'DEB', '--config', os.path.join(BUILD, 'CPackConfig.cmake'),
                       '-B', cls.work])
+        cls.manifest_kept = read_manifest() == manifest_before
+        restore_manifest(manifest_before)
         if result.returncode != 0:
             raise AssertionError('cpack failed:\n' + result.stdout + result.stderr)
         arch = run(['dpkg', '--print-architecture']).stdout.strip()
@@ -167,6 +195,10 @@ class DebianPackage(unittest.TestCase):
         result = run(['dpkg-deb', '-f', self.deb, name])
         self.assertEqual(result.returncode, 0, result.stderr)
         return result.stdout.strip()
+
+    def test_leaves_the_manifest_of_a_source_install_alone(self):
+        # Otherwise `xargs rm < install_manifest.txt` would remove the package's files.
+        self.assertTrue(self.manifest_kept)
 
     def test_holds_the_install_tree_under_usr(self):
         files = {path for path, mode in self.entries.items() if not mode.startswith('d')}
