@@ -10,6 +10,8 @@
 
 int appMain(int& argc, char** argv) {
     QApplication application(argc, argv);
+    // Lets desktops match the window to its installed entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.vantrel.Vantrel"));
     initGlobals();
     registerExitHook(releaseGlobals);
     installWindowWait();
