@@ -3,6 +3,8 @@
 #include <bit>
 #include <cerrno>
 
+#include "text/ascii_runs.h"
+#include "text/gb18030_tables.h"
 #include "text/iconv_handle.h"
 
 static_assert(std::endian::native == std::endian::little, "UTF-16LE is the in-memory form");
@@ -15,8 +17,11 @@ bool inRange(unsigned char b, unsigned char low, unsigned char high) {
     return b >= low && b <= high;
 }
 
-// One converter per direction and thread: opening iconv costs far more than
-// converting a short run, and rows bring many short runs.
+bool isHighSurrogate(char16_t u) { return u >= 0xD800 && u <= 0xDBFF; }
+bool isLowSurrogate(char16_t u) { return u >= 0xDC00 && u <= 0xDFFF; }
+
+// The tables cover the Basic Multilingual Plane; the rare rest (characters
+// beyond it) goes through iconv itself, one converter per direction and thread.
 iconv_t decoder() {
     thread_local IconvHandle handle = openIconv("UTF-16LE", "GB18030");
     return handle.get();
@@ -27,53 +32,85 @@ iconv_t encoder() {
     return handle.get();
 }
 
-// Converts `run` (all of it non-ASCII characters) with iconv. Each run byte
-// gives at most one UTF-16 unit, so the output never needs more room than that.
-void decodeRun(std::string_view run, std::u16string& out) {
-    const size_t start = out.size();
-    out.resize(start + run.size());
-    char* in = const_cast<char*>(run.data());
-    size_t inLeft = run.size();
-    char* outPtr = reinterpret_cast<char*>(out.data() + start);
-    size_t outLeft = run.size() * 2;
+// Decodes one character of `length` bytes with iconv; nothing when it refuses.
+bool decodeWithIconv(const unsigned char* s, size_t length, char16_t*& out) {
     iconv_t cd = decoder();
-    if (cd != nullptr) iconv(cd, nullptr, nullptr, nullptr, nullptr);
-    while (inLeft > 0) {
-        if (cd != nullptr && iconv(cd, &in, &inLeft, &outPtr, &outLeft) != static_cast<size_t>(-1)) {
-            break;
-        }
-        // EILSEQ or EINVAL (or no converter): mark the byte and read on after it.
-        if (outLeft < 2) break;
-        *reinterpret_cast<char16_t*>(outPtr) = replacementCharacter;
-        outPtr += 2;
-        outLeft -= 2;
-        ++in;
-        --inLeft;
-    }
-    out.resize(start + (run.size() * 2 - outLeft) / 2);
+    if (cd == nullptr) return false;
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    char* in = reinterpret_cast<char*>(const_cast<unsigned char*>(s));
+    char* outPtr = reinterpret_cast<char*>(out);
+    size_t inLeft = length;
+    size_t outLeft = 4;  // one character gives at most two units
+    if (iconv(cd, &in, &inLeft, &outPtr, &outLeft) == static_cast<size_t>(-1)) return false;
+    out = reinterpret_cast<char16_t*>(outPtr);
+    return true;
 }
 
-// A GB18030 character is at most four bytes for one or two UTF-16 units.
-void encodeRun(std::u16string_view run, std::string& out) {
-    const size_t start = out.size();
-    out.resize(start + run.size() * 4);
-    char* in = reinterpret_cast<char*>(const_cast<char16_t*>(run.data()));
-    size_t inLeft = run.size() * 2;
-    char* outPtr = out.data() + start;
-    size_t outLeft = run.size() * 4;
-    iconv_t cd = encoder();
-    if (cd != nullptr) iconv(cd, nullptr, nullptr, nullptr, nullptr);
-    while (inLeft > 0) {
-        if (cd != nullptr && iconv(cd, &in, &inLeft, &outPtr, &outLeft) != static_cast<size_t>(-1)) {
-            break;
-        }
-        if (outLeft < 1) break;
-        *outPtr++ = '?';
-        --outLeft;
-        in += 2;
-        inLeft -= 2;
+void putCodePoint(char32_t cp, char16_t*& out) {
+    if (cp < 0x10000) {
+        *out++ = static_cast<char16_t>(cp);
+    } else {
+        cp -= 0x10000;
+        *out++ = static_cast<char16_t>(0xD800 + (cp >> 10));
+        *out++ = static_cast<char16_t>(0xDC00 + (cp & 0x3FF));
     }
-    out.resize(start + run.size() * 4 - outLeft);
+}
+
+// Decodes the non-ASCII character at s[0]; returns the bytes it took. A byte
+// that starts no decodable character becomes U+FFFD on its own.
+size_t decodeCharacter(const unsigned char* s, size_t remaining, char16_t*& out) {
+    const Gb18030Tables& tables = gb18030Tables();
+    const size_t length = gb18030CharLength(s, remaining);
+    char32_t cp = 0;
+    if (length == 2) {
+        cp = tables.twoByte[twoByteIndex(s[0], s[1])];
+    } else if (length == 4 && s[0] <= 0x84) {
+        cp = tables.fourByteBmp[fourByteIndex(s[0], s[1], s[2], s[3])];
+    } else if (length == 4 && decodeWithIconv(s, length, out)) {
+        return length;
+    }
+    if (cp == 0) {
+        *out++ = replacementCharacter;
+        return 1;
+    }
+    putCodePoint(cp, out);
+    return length;
+}
+
+void putPacked(uint32_t packed, char*& out) {
+    do {
+        *out++ = static_cast<char>(packed & 0xFF);
+        packed >>= 8;
+    } while (packed != 0);
+}
+
+// Encodes a surrogate pair with iconv; false when it refuses.
+bool encodePairWithIconv(const char16_t* pair, char*& out) {
+    iconv_t cd = encoder();
+    if (cd == nullptr) return false;
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    char* in = reinterpret_cast<char*>(const_cast<char16_t*>(pair));
+    size_t inLeft = 4;
+    size_t outLeft = 4;
+    return iconv(cd, &in, &inLeft, &out, &outLeft) != static_cast<size_t>(-1);
+}
+
+// Encodes the non-ASCII unit at u[i]; returns the units it took. A unit the
+// code page cannot hold becomes '?'.
+size_t encodeUnit(const char16_t* u, size_t i, size_t n, char*& out) {
+    const char16_t unit = u[i];
+    if (isHighSurrogate(unit) && i + 1 < n && isLowSurrogate(u[i + 1])) {
+        if (encodePairWithIconv(u + i, out)) return 2;
+        *out++ = '?';
+        return 2;
+    }
+    const uint32_t packed = gb18030Tables().encode[unit];
+    if (packed == 0) {
+        *out++ = '?';
+    } else {
+        putPacked(packed, out);
+    }
+    return 1;
 }
 
 }  // namespace
@@ -91,29 +128,29 @@ size_t gb18030CharLength(const unsigned char* s, size_t remaining) {
 void appendGb18030AsUtf16(std::string_view gb18030, std::u16string& out) {
     const auto* s = reinterpret_cast<const unsigned char*>(gb18030.data());
     const size_t n = gb18030.size();
-    out.reserve(out.size() + n);
+    const size_t start = out.size();
+    out.resize(start + n);  // never more units than bytes
+    char16_t* write = out.data() + start;
     size_t i = 0;
     while (i < n) {
-        if (s[i] < 0x80) {
-            out.push_back(s[i++]);
-            continue;
-        }
-        const size_t runStart = i;
-        while (i < n && s[i] >= 0x80) i += gb18030CharLength(s + i, n - i);
-        decodeRun(gb18030.substr(runStart, i - runStart), out);
+        i = (s[i] < 0x80) ? widenAsciiRun(s, i, n, write) : i + decodeCharacter(s + i, n - i, write);
     }
+    out.resize(static_cast<size_t>(write - out.data()));
 }
 
 void appendUtf16AsGb18030(std::u16string_view utf16, std::string& out) {
-    out.reserve(out.size() + utf16.size());
+    const char16_t* u = utf16.data();
+    const size_t n = utf16.size();
+    // Room for an ASCII text at first; a unit takes four bytes at most, so the
+    // room grows when what is left might not fit.
+    size_t written = out.size();
+    out.resize(written + n + 16);
     size_t i = 0;
-    while (i < utf16.size()) {
-        if (utf16[i] < 0x80) {
-            out.push_back(static_cast<char>(utf16[i++]));
-            continue;
-        }
-        const size_t runStart = i;
-        while (i < utf16.size() && utf16[i] >= 0x80) ++i;
-        encodeRun(utf16.substr(runStart, i - runStart), out);
+    while (i < n) {
+        if (out.size() - written < (n - i) + 4) out.resize(out.size() * 2 + 16);
+        char* write = out.data() + written;
+        i = (u[i] < 0x80) ? narrowAsciiRun(u, i, n, write) : i + encodeUnit(u, i, n, write);
+        written = static_cast<size_t>(write - out.data());
     }
+    out.resize(written);
 }
