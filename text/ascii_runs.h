@@ -6,6 +6,18 @@
 
 #include <cstddef>
 
+// Where the ASCII run that starts at s[i] ends (the first byte >= 0x80, or n).
+inline size_t asciiRunEnd(const unsigned char* s, size_t i, size_t n) {
+    while (i + 16 <= n) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + i));
+        const int highBits = _mm_movemask_epi8(bytes);
+        if (highBits != 0) return i + static_cast<size_t>(__builtin_ctz(highBits));
+        i += 16;
+    }
+    while (i < n && s[i] < 0x80) ++i;
+    return i;
+}
+
 // Widens the ASCII run at s[i..n) into `out`; returns where the run ends.
 inline size_t widenAsciiRun(const unsigned char* s, size_t i, size_t n, char16_t*& out) {
     const __m128i zero = _mm_setzero_si128();
@@ -35,5 +47,18 @@ inline size_t narrowAsciiRun(const char16_t* u, size_t i, size_t n, char*& out) 
         i += 16;
     }
     while (i < n && u[i] < 0x80) *out++ = static_cast<char>(u[i++]);
+    return i;
+}
+
+// Index of the first zero unit in u[0..n), or n; eight units a step, since
+// whole pages pass through here.
+inline size_t findZeroUnit(const char16_t* u, size_t n) {
+    const __m128i zero = _mm_setzero_si128();
+    size_t i = 0;
+    for (; i + 8 <= n; i += 8) {
+        const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i*>(u + i));
+        if (_mm_movemask_epi8(_mm_cmpeq_epi16(units, zero)) != 0) break;
+    }
+    while (i < n && u[i] != 0) ++i;
     return i;
 }

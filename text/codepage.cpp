@@ -2,6 +2,7 @@
 
 #include <cerrno>
 
+#include "text/ascii_runs.h"
 #include "text/gb18030.h"
 #include "text/iconv_handle.h"
 #include "text/utf8.h"
@@ -22,7 +23,7 @@ std::u16string multiByteToWide(std::string_view text, CodePage codePage) {
 }
 
 std::string wideToMultiByte(std::u16string_view wide, CodePage codePage) {
-    const std::u16string_view units = wide.substr(0, wide.find(u'\0'));
+    const std::u16string_view units = wide.substr(0, findZeroUnit(wide.data(), wide.size()));
     std::string text;
     if (codePage == CodePage::Utf8) {
         appendUtf16AsUtf8(units, text);
@@ -33,7 +34,11 @@ std::string wideToMultiByte(std::u16string_view wide, CodePage codePage) {
 }
 
 std::string utf8ToGbk(std::string_view utf8) {
-    return wideToMultiByte(multiByteToWide(utf8, CodePage::Utf8), CodePage::Gb18030);
+    // One pass, straight from UTF-8 to the code page: same result as through
+    // UTF-16, without a buffer twice the page's size.
+    std::string text;
+    appendUtf8AsGb18030(textBytes(utf8), text);
+    return text;
 }
 
 std::string gbkToUtf8(std::string_view text) {

@@ -1,11 +1,14 @@
 #include "text/gb18030.h"
 
+#include <algorithm>
 #include <bit>
 #include <cerrno>
+#include <cstring>
 
 #include "text/ascii_runs.h"
 #include "text/gb18030_tables.h"
 #include "text/iconv_handle.h"
+#include "text/utf8.h"
 
 static_assert(std::endian::native == std::endian::little, "UTF-16LE is the in-memory form");
 
@@ -95,25 +98,75 @@ bool encodePairWithIconv(const char16_t* pair, char*& out) {
     return iconv(cd, &in, &inLeft, &out, &outLeft) != static_cast<size_t>(-1);
 }
 
-// Encodes the non-ASCII unit at u[i]; returns the units it took. A unit the
-// code page cannot hold becomes '?'.
-size_t encodeUnit(const char16_t* u, size_t i, size_t n, char*& out) {
-    const char16_t unit = u[i];
-    if (isHighSurrogate(unit) && i + 1 < n && isLowSurrogate(u[i + 1])) {
-        if (encodePairWithIconv(u + i, out)) return 2;
-        *out++ = '?';
-        return 2;
-    }
+void putBmpUnit(char16_t unit, char*& out) {
     const uint32_t packed = gb18030Tables().encode[unit];
     if (packed == 0) {
         *out++ = '?';
     } else {
         putPacked(packed, out);
     }
+}
+
+void putSurrogatePair(const char16_t* pair, char*& out) {
+    if (!encodePairWithIconv(pair, out)) *out++ = '?';
+}
+
+// Encodes the non-ASCII unit at u[i]; returns the units it took. A unit the
+// code page cannot hold becomes '?'.
+size_t encodeUnit(const char16_t* u, size_t i, size_t n, char*& out) {
+    if (isHighSurrogate(u[i]) && i + 1 < n && isLowSurrogate(u[i + 1])) {
+        putSurrogatePair(u + i, out);
+        return 2;
+    }
+    putBmpUnit(u[i], out);
     return 1;
 }
 
+// Grows `out` so that `needed` more bytes fit after `written`.
+char* roomFor(std::string& out, size_t written, size_t needed) {
+    if (out.size() - written < needed) out.resize(std::max(out.size() * 2, written + needed) + 16);
+    return out.data() + written;
+}
+
 }  // namespace
+
+void putCodePointAsGb18030(char32_t cp, char*& out) {
+    if (cp < 0x80) {
+        *out++ = static_cast<char>(cp);
+    } else if (cp < 0x10000) {
+        putBmpUnit(static_cast<char16_t>(cp), out);
+    } else {
+        const char32_t offset = cp - 0x10000;
+        const char16_t pair[2] = {static_cast<char16_t>(0xD800 + (offset >> 10)),
+                                  static_cast<char16_t>(0xDC00 + (offset & 0x3FF))};
+        putSurrogatePair(pair, out);
+    }
+}
+
+void appendUtf8AsGb18030(std::string_view utf8, std::string& out) {
+    const auto* s = reinterpret_cast<const unsigned char*>(utf8.data());
+    const size_t n = utf8.size();
+    // A UTF-8 character of k bytes gives at most k + 2 bytes (a lone bad byte
+    // gives U+FFFD, four bytes), so the room grows when what is left might not fit.
+    size_t written = out.size();
+    out.resize(written + n + 16);
+    size_t i = 0;
+    while (i < n) {
+        char* write = roomFor(out, written, (n - i) + 4);
+        if (s[i] < 0x80) {
+            const size_t end = asciiRunEnd(s, i, n);
+            std::memcpy(write, s + i, end - i);
+            write += end - i;
+            i = end;
+        } else {
+            char32_t cp;
+            i = decodeUtf8Sequence(s, i, n, cp);
+            putCodePointAsGb18030(cp, write);
+        }
+        written = static_cast<size_t>(write - out.data());
+    }
+    out.resize(written);
+}
 
 size_t gb18030CharLength(const unsigned char* s, size_t remaining) {
     if (remaining < 2 || !inRange(s[0], 0x81, 0xFE)) return 1;
@@ -147,8 +200,7 @@ void appendUtf16AsGb18030(std::u16string_view utf16, std::string& out) {
     out.resize(written + n + 16);
     size_t i = 0;
     while (i < n) {
-        if (out.size() - written < (n - i) + 4) out.resize(out.size() * 2 + 16);
-        char* write = out.data() + written;
+        char* write = roomFor(out, written, (n - i) + 4);
         i = (u[i] < 0x80) ? narrowAsciiRun(u, i, n, write) : i + encodeUnit(u, i, n, write);
         written = static_cast<size_t>(write - out.data());
     }

@@ -1,33 +1,21 @@
 #include "text/utf8.h"
 
 #include <cstdint>
-#include <cstring>
+
+#include "text/ascii_runs.h"
 
 namespace {
 
 constexpr char16_t replacementCharacter = 0xFFFD;
 
-void appendCodePoint(char32_t cp, std::u16string& out) {
+void putCodePoint(char32_t cp, char16_t*& out) {
     if (cp < 0x10000) {
-        out.push_back(static_cast<char16_t>(cp));
+        *out++ = static_cast<char16_t>(cp);
         return;
     }
     cp -= 0x10000;
-    out.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
-    out.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
-}
-
-// Copies the ASCII run starting at `i`, eight bytes at a time where it can.
-size_t copyAsciiRun(const unsigned char* s, size_t i, size_t n, std::u16string& out) {
-    while (i + 8 <= n) {
-        uint64_t word;
-        std::memcpy(&word, s + i, 8);
-        if (word & 0x8080808080808080ull) break;
-        for (int k = 0; k < 8; ++k) out.push_back(s[i + k]);
-        i += 8;
-    }
-    while (i < n && s[i] < 0x80) out.push_back(s[i++]);
-    return i;
+    *out++ = static_cast<char16_t>(0xD800 + (cp >> 10));
+    *out++ = static_cast<char16_t>(0xDC00 + (cp & 0x3FF));
 }
 
 struct LeadByte {
@@ -50,30 +38,27 @@ LeadByte classifyLead(unsigned char b) {
     return {0, 0, 0, 0};
 }
 
-// Decodes the sequence whose lead byte is at `i`; returns the index after the
-// bytes it consumed. A byte that breaks the sequence is not consumed, so it is
-// read again as the start of the next one.
-size_t decodeSequence(const unsigned char* s, size_t i, size_t n, std::u16string& out) {
+
+}  // namespace
+
+size_t decodeUtf8Sequence(const unsigned char* s, size_t i, size_t n, char32_t& cp) {
     const LeadByte lead = classifyLead(s[i++]);
-    if (lead.trailCount == 0) {
-        out.push_back(replacementCharacter);
-        return i;
-    }
-    char32_t cp = lead.initialBits;
+    cp = replacementCharacter;
+    if (lead.trailCount == 0) return i;
+    char32_t bits = lead.initialBits;
     unsigned char lower = lead.lower;
     unsigned char upper = lead.upper;
     for (int k = 0; k < lead.trailCount; ++k) {
-        if (i >= n || s[i] < lower || s[i] > upper) {
-            out.push_back(replacementCharacter);
-            return i;
-        }
-        cp = (cp << 6) | (s[i++] & 0x3F);
+        if (i >= n || s[i] < lower || s[i] > upper) return i;
+        bits = (bits << 6) | (s[i++] & 0x3F);
         lower = 0x80;
         upper = 0xBF;
     }
-    appendCodePoint(cp, out);
+    cp = bits;
     return i;
 }
+
+namespace {
 
 void appendUtf8CodePoint(char32_t cp, std::string& out) {
     if (cp < 0x80) {
@@ -101,11 +86,20 @@ bool isLowSurrogate(char16_t u) { return u >= 0xDC00 && u <= 0xDFFF; }
 void appendUtf8AsUtf16(std::string_view utf8, std::u16string& out) {
     const auto* s = reinterpret_cast<const unsigned char*>(utf8.data());
     const size_t n = utf8.size();
-    out.reserve(out.size() + n);
+    const size_t start = out.size();
+    out.resize(start + n);  // a byte never gives more than one unit
+    char16_t* write = out.data() + start;
     size_t i = 0;
     while (i < n) {
-        i = (s[i] < 0x80) ? copyAsciiRun(s, i, n, out) : decodeSequence(s, i, n, out);
+        if (s[i] < 0x80) {
+            i = widenAsciiRun(s, i, n, write);
+            continue;
+        }
+        char32_t cp;
+        i = decodeUtf8Sequence(s, i, n, cp);
+        putCodePoint(cp, write);
     }
+    out.resize(static_cast<size_t>(write - out.data()));
 }
 
 void appendUtf16AsUtf8(std::u16string_view utf16, std::string& out) {

@@ -5,6 +5,11 @@
 #include <string>
 #include <string_view>
 
+// Decodes the non-ASCII sequence that starts at s[i] into `cp` and returns the
+// index after it. A maximal invalid subpart gives U+FFFD; a byte that breaks a
+// sequence is not consumed, so it starts the next one.
+size_t decodeUtf8Sequence(const unsigned char* s, size_t i, size_t n, char32_t& cp);
+
 // Appends the UTF-16 form of `utf8`. Every maximal invalid subpart (Unicode
 // standard, "U+FFFD substitution of maximal subparts", as the WHATWG decoder
 // does it) becomes one U+FFFD.

@@ -22,29 +22,42 @@ struct Utf8Case {
     std::u16string want;
 };
 
+const Utf8Case utf8Cases[] = {
+    {"empty", "", u""},
+    {"ascii", "abc <tr>", u"abc <tr>"},
+    {"two Chinese characters", bytes({0xE4, 0xB8, 0xAD, 0xE6, 0x96, 0x87}), u"\u4E2D\u6587"},
+    {"emoji becomes a surrogate pair", bytes({0xF0, 0x9F, 0x98, 0x80}), u"\U0001F600"},
+    {"bytes after a zero byte are ignored", std::string("ab\0cd", 5), u"ab"},
+    // The Unicode standard's own example of maximal subparts (table 3-8).
+    {"standard example",
+     bytes({0x61, 0xF1, 0x80, 0x80, 0xE1, 0x80, 0xC2, 0x62, 0x80, 0x63, 0x80, 0xBF, 0x64}),
+     u"a\uFFFD\uFFFD\uFFFDb\uFFFDc\uFFFD\uFFFDd"},
+    {"overlong slash", bytes({0xC0, 0xAF}), u"\uFFFD\uFFFD"},
+    {"encoded surrogate", bytes({0xED, 0xA0, 0x80}), u"\uFFFD\uFFFD\uFFFD"},
+    {"above U+10FFFF", bytes({0xF4, 0x90, 0x80, 0x80}), u"\uFFFD\uFFFD\uFFFD\uFFFD"},
+    {"overlong three-byte", bytes({0xE0, 0x80, 0x80}), u"\uFFFD\uFFFD\uFFFD"},
+    {"truncated at the end", bytes({0x41, 0xF0, 0x9F, 0x98}), u"A\uFFFD"},
+    {"lone continuation before ASCII", bytes({0x80, 0x41}), u"\uFFFDA"},
+    {"invalid lead bytes", bytes({0xFE, 0xFF, 0xF5}), u"\uFFFD\uFFFD\uFFFD"},
+    {"broken sequence resumes at the breaking byte", bytes({0xE4, 0xB8, 0xE4, 0xB8, 0xAD}),
+     u"\uFFFD\u4E2D"},
+    {"long ASCII run around a character",
+     std::string(40, 'x') + bytes({0xE4, 0xB8, 0xAD}) + std::string(17, 'y'),
+     std::u16string(40, u'x') + u"\u4E2D" + std::u16string(17, u'y')},
+};
+
+
 TEST(MultiByteToWide, DecodesUtf8AndReplacesEachMaximalInvalidSubpart) {
-    const Utf8Case cases[] = {
-        {"empty", "", u""},
-        {"ascii", "abc <tr>", u"abc <tr>"},
-        {"two Chinese characters", bytes({0xE4, 0xB8, 0xAD, 0xE6, 0x96, 0x87}), u"\u4E2D\u6587"},
-        {"emoji becomes a surrogate pair", bytes({0xF0, 0x9F, 0x98, 0x80}), u"\U0001F600"},
-        {"bytes after a zero byte are ignored", std::string("ab\0cd", 5), u"ab"},
-        // The Unicode standard's own example of maximal subparts (table 3-8).
-        {"standard example",
-         bytes({0x61, 0xF1, 0x80, 0x80, 0xE1, 0x80, 0xC2, 0x62, 0x80, 0x63, 0x80, 0xBF, 0x64}),
-         u"a\uFFFD\uFFFD\uFFFDb\uFFFDc\uFFFD\uFFFDd"},
-        {"overlong slash", bytes({0xC0, 0xAF}), u"\uFFFD\uFFFD"},
-        {"encoded surrogate", bytes({0xED, 0xA0, 0x80}), u"\uFFFD\uFFFD\uFFFD"},
-        {"above U+10FFFF", bytes({0xF4, 0x90, 0x80, 0x80}), u"\uFFFD\uFFFD\uFFFD\uFFFD"},
-        {"overlong three-byte", bytes({0xE0, 0x80, 0x80}), u"\uFFFD\uFFFD\uFFFD"},
-        {"truncated at the end", bytes({0x41, 0xF0, 0x9F, 0x98}), u"A\uFFFD"},
-        {"lone continuation before ASCII", bytes({0x80, 0x41}), u"\uFFFDA"},
-        {"invalid lead bytes", bytes({0xFE, 0xFF, 0xF5}), u"\uFFFD\uFFFD\uFFFD"},
-        {"broken sequence resumes at the breaking byte", bytes({0xE4, 0xB8, 0xE4, 0xB8, 0xAD}),
-         u"\uFFFD\u4E2D"},
-    };
-    for (const auto& c : cases) {
+    for (const auto& c : utf8Cases) {
         EXPECT_EQ(multiByteToWide(c.utf8), c.want) << c.name;
+    }
+}
+
+// The page decoder goes straight from UTF-8 to the code page; it must give
+// what the two steps through UTF-16 give.
+TEST(Utf8ToGbk, OnePassEqualsTheTwoSteps) {
+    for (const auto& c : utf8Cases) {
+        EXPECT_EQ(utf8ToGbk(c.utf8), wideToMultiByte(c.want)) << c.name;
     }
 }
 
