@@ -43,7 +43,7 @@ RegexObject::RegexObject(const RegexObject&) = default;
 RegexObject& RegexObject::operator=(const RegexObject&) = default;
 RegexObject::~RegexObject() = default;
 
-bool RegexObject::create(std::string_view pattern, std::string_view subject, bool caseSensitive,
+bool RegexObject::create(std::string_view pattern, std::string subject, bool caseSensitive,
                          bool multiLine, bool globalSearch, bool expandQuoteToken) {
     regExp_.reset();
     matches_.reset();
@@ -52,7 +52,8 @@ bool RegexObject::create(std::string_view pattern, std::string_view subject, boo
     regExp_ = compilePattern(multiByteToWide(patternText_, CodePage::Gb18030),
                              PatternOptions{caseSensitive, multiLine});
     if (!regExp_) return false;
-    std::string text(textBytes(subject));
+    std::string text = std::move(subject);
+    text.resize(textBytes(text).size());
     std::u16string units = multiByteToWide(text, CodePage::Gb18030);
     std::vector<size_t> offsets = findMatches(*regExp_, units, globalSearch);
     matches_ = std::make_shared<const MatchSet>(std::move(text), std::move(units),

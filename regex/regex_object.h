@@ -22,8 +22,9 @@ public:
 
     // Compiles `pattern` and finds its matches in `subject`. Returns true when
     // the run produced a match collection (possibly empty), false when the
-    // pattern was rejected. Every call discards the previous run.
-    bool create(std::string_view pattern, std::string_view subject, bool caseSensitive = false,
+    // pattern was rejected. Every call discards the previous run. The object
+    // keeps the subject; hand it over with std::move to spare a copy of a page.
+    bool create(std::string_view pattern, std::string subject, bool caseSensitive = false,
                 bool multiLine = true, bool globalSearch = true, bool expandQuoteToken = false);
 
     // The pattern of the last create (quote tokens expanded); empty before any.

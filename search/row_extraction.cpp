@@ -1,10 +1,12 @@
 #include "search/row_extraction.h"
 
+#include <utility>
+
 #include "search/row_pattern.h"
 #include "text/codepage.h"
 
-void runRowPattern(RegexObject& regex, std::string_view decodedPage) {
-    regex.create(rowPattern, decodedPage);
+void runRowPattern(RegexObject& regex, std::string decodedPage) {
+    regex.create(rowPattern, std::move(decodedPage));
 }
 
 std::vector<ResultRow> rowsOf(const RegexObject& regex) {

@@ -15,8 +15,8 @@ struct ResultRow {
 };
 
 // Runs rowPattern over `decodedPage` (program text) with `regex`, every option
-// at its default, exactly as the collect command does.
-void runRowPattern(RegexObject& regex, std::string_view decodedPage);
+// at its default, exactly as the collect command does. The regex keeps the page.
+void runRowPattern(RegexObject& regex, std::string decodedPage);
 
 // The rows of the last run of `regex`, in page order.
 std::vector<ResultRow> rowsOf(const RegexObject& regex);

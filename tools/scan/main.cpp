@@ -1,5 +1,9 @@
 // vantrel-scan: runs the row pattern (or a given pattern) over a saved page,
 // the same way the collect command does, and prints what it finds.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cstdio>
 #include <iostream>
 #include <optional>
@@ -17,17 +21,21 @@ namespace {
 constexpr int exitUsage = 2;
 
 // The whole content of a file, or of standard input for "-"; nothing when it
-// cannot be read (a missing file, a directory, a read error).
+// cannot be read (a missing file, a directory, a read error). A regular file is
+// read in one piece into a string of its size.
 std::optional<std::string> readInput(const std::string& name) {
-    std::FILE* file = name == "-" ? stdin : std::fopen(name.c_str(), "rb");
-    if (file == nullptr) return std::nullopt;
+    const int fd = name == "-" ? STDIN_FILENO : open(name.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    struct stat info {};
     std::string content;
+    if (fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
+        content.reserve(static_cast<size_t>(info.st_size));
+    }
     char buffer[1 << 16];
-    size_t got;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) content.append(buffer, got);
-    const bool failed = std::ferror(file) != 0;
-    if (file != stdin) std::fclose(file);
-    if (failed) return std::nullopt;
+    ssize_t got;
+    while ((got = read(fd, buffer, sizeof buffer)) > 0) content.append(buffer, static_cast<size_t>(got));
+    if (fd != STDIN_FILENO) close(fd);
+    if (got < 0) return std::nullopt;
     return content;
 }
 
