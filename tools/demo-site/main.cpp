@@ -5,6 +5,7 @@
 #include <httplib.h>
 #include <pthread.h>
 #include <signal.h>
+#include <sys/socket.h>
 
 #include <charconv>
 #include <iostream>
@@ -33,8 +34,18 @@ std::optional<int> portArgument(int argc, char** argv)
     return port;
 }
 
+// cpp-httplib's default sets SO_REUSEPORT, with which a second demo-site
+// would share the port instead of failing; SO_REUSEADDR alone still allows
+// a quick restart.
+void exclusivePort(socket_t socket)
+{
+    const int yes = 1;
+    setsockopt(socket, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+}
+
 int bindServer(httplib::Server& server, int port)
 {
+    server.set_socket_options(exclusivePort);
     if (port == 0)
         return server.bind_to_any_port(host);
     return server.bind_to_port(host, port) ? port : -1;
