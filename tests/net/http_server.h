@@ -17,6 +17,7 @@ public:
     // `routes` sets up the server's handlers before it starts listening.
     explicit HttpServer(const std::function<void(httplib::Server&)>& routes)
     {
+        server_.set_tcp_nodelay(true);  // no delayed-ACK wait on the kept connection
         routes(server_);
         port_ = server_.bind_to_any_port("127.0.0.1");
         if (port_ < 0)

@@ -84,6 +84,9 @@ int main(int argc, char** argv)
     takeStopSignals(signals);
 
     httplib::Server server;
+    // The response goes out as separate writes; without this, a client that
+    // keeps its connection open waits for a delayed ACK on every page.
+    server.set_tcp_nodelay(true);
     addDemoRoutes(server);
     const int boundPort = bindServer(server, *port);
     if (boundPort < 0) {
