@@ -7,6 +7,7 @@
 #include <netinet/in.h>
 #include <unistd.h>
 
+#include "actions/link_policy.h"
 #include "app/app_globals.h"
 #include "app/window_bindings.h"
 #include "app/window_wait.h"
@@ -41,7 +42,15 @@ void AppFixture::SetUp() {
     pageSource.clear();
     initGlobals();
     installWindowWait();
-    window_ = &loadWindow(windowHandlers());
+    navigations_.clear();
+    // The program's own hand-off still runs; the record only watches it.
+    WindowHandlers handlers = windowHandlers();
+    handlers.onBrowserNavigate = [this, handOff = std::move(handlers.onBrowserNavigate)](
+                                     const std::string& address) {
+        navigations_.push_back({gbkToUtf8(address), isHandOffLink(address)});
+        if (handOff) handOff(address);
+    };
+    window_ = &loadWindow(handlers);
 }
 
 void AppFixture::TearDown() {

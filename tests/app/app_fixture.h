@@ -28,6 +28,14 @@ protected:
 
     std::vector<std::string> requestedPaths();
 
+    // An address the hidden browser box navigated to (UTF-8), with the link
+    // policy's word on it: only an allowed address goes on to the opener.
+    struct Navigation {
+        std::string address;
+        bool handOffAllowed = false;
+    };
+    std::vector<Navigation> navigations() const { return navigations_; }
+
     MainWindow& window() { return *window_; }
     void click(QWidget* button);
     // Column `column` of `row`, as UTF-8.
@@ -40,4 +48,5 @@ private:
     std::mutex pathsMutex_;
     std::vector<std::string> paths_;
     QPointer<MainWindow> window_;
+    std::vector<Navigation> navigations_;
 };
