@@ -2,6 +2,7 @@
 
 #include <curl/curl.h>
 
+#include <algorithm>
 #include <string>
 #include <utility>
 
@@ -47,8 +48,10 @@ void setTransportOptions(CURL* curl, const RequestBounds& bounds)
 void setTimeOptions(CURL* curl, const RequestBounds& bounds, StallWatch& watch)
 {
     curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(bounds.connectTimeout.count()));
+    long totalMs = static_cast<long>(bounds.totalTimeout.count());
     if (requestTimeoutMs != 0 && requestTimeoutMs != infiniteTimeout)
-        curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, static_cast<long>(requestTimeoutMs));
+        totalMs = std::min(totalMs, static_cast<long>(requestTimeoutMs));
+    curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, totalMs);
     curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
     curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, checkStall);
     curl_easy_setopt(curl, CURLOPT_XFERINFODATA, &watch);

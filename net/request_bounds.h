@@ -11,6 +11,9 @@ struct RequestBounds {
     // A request that moves no body byte for this long ends, counted from its
     // start and then from its last byte; checked about once a second.
     std::chrono::milliseconds stallTimeout{30'000};
+    // The whole request, when its caller gives no shorter time: a server that
+    // trickles a byte now and then never stalls, but must not hold the window.
+    std::chrono::milliseconds totalTimeout{120'000};
     // Redirects followed; one more ends the request.
     long maxRedirects = 10;
     // Decoded body bytes accepted; one more ends the request.

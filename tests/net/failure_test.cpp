@@ -121,6 +121,13 @@ protected:
         c.send(rawResponse("200 OK", "Content-Length: 1000\r\n", "first bytes"));
         c.holdUntilStopped();
     }};
+    // A byte every 200 ms: never a stall, but the page would take minutes.
+    RawServer trickles{[](RawConnection& c) {
+        c.readRequest();
+        c.send("HTTP/1.1 200 OK\r\nContent-Length: 1000\r\n\r\n");
+        for (int i = 0; i < 1000 && c.send("x"); ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    }};
     RawServer shortBody{[](RawConnection& c) {
         c.readRequest();
         c.send(rawResponse("200 OK", "Content-Length: 1000\r\n", "only these bytes"));
@@ -155,6 +162,7 @@ TEST_F(FailureTest, EndsInEmptyTextWithinItsBound)
         {"accepts and never answers", silent.url("/"), 0, stall},
         {"stops sending mid-body", stallsMidBody.url("/"), 0, stall},
         {"never answers, own timeout", silent.url("/"), 400, timeout},
+        {"trickles inside the stall bound", trickles.url("/"), 0, totalBound},
         {"body shorter than its length", shortBody.url("/"), 0, immediate},
         {"redirect loop", site.url("/loop"), 0, immediate},
         {"redirect to ftp", site.url("/to-ftp"), 0, immediate},

@@ -13,6 +13,7 @@ class NetTest : public ::testing::Test {
 protected:
     static constexpr std::chrono::milliseconds connectBound{300};
     static constexpr std::chrono::milliseconds stallBound{500};
+    static constexpr std::chrono::milliseconds totalBound{2500};
 
     void SetUp() override
     {
@@ -20,6 +21,7 @@ protected:
         RequestBounds lowered = saved_;
         lowered.connectTimeout = connectBound;
         lowered.stallTimeout = stallBound;
+        lowered.totalTimeout = totalBound;
         setRequestBounds(lowered);
     }
     void TearDown() override

@@ -54,14 +54,15 @@ std::string RawConnection::readRequest()
     return request;
 }
 
-void RawConnection::send(std::string_view bytes)
+bool RawConnection::send(std::string_view bytes)
 {
     while (!bytes.empty()) {
         const ssize_t sent = ::send(fd_, bytes.data(), bytes.size(), MSG_NOSIGNAL);
         if (sent <= 0)
-            return;
+            return false;
         bytes.remove_prefix(static_cast<std::size_t>(sent));
     }
+    return true;
 }
 
 void RawConnection::holdUntilStopped()

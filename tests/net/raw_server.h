@@ -22,7 +22,8 @@ public:
     // says), records it on the server and returns it; empty when the client
     // went away first.
     std::string readRequest();
-    void send(std::string_view bytes);
+    // False once the client has gone away.
+    bool send(std::string_view bytes);
     // Keeps the connection open and silent until the server is destroyed.
     void holdUntilStopped();
 
