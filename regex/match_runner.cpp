@@ -1,5 +1,8 @@
 #include "regex/match_runner.h"
 
+#include <chrono>
+
+#include "regex/run_budget.h"
 #include "regex/utf16_units.h"
 
 namespace {
@@ -53,8 +56,10 @@ std::vector<size_t> findMatches(const CompiledPattern& pattern, std::u16string_v
     const auto* text = reinterpret_cast<PCRE2_SPTR16>(subject.data());
     const size_t pairs = pattern.groupCount + 1;
     const PCRE2_SIZE* ovector = pcre2_get_ovector_pointer_16(run.data.get());
+    const auto deadline = std::chrono::steady_clock::now() + runTimeBudget();
     size_t start = 0;
     while (start <= subject.size()) {
+        if (!offsets.empty() && std::chrono::steady_clock::now() >= deadline) break;
         const int rc = pcre2_match_16(pattern.code.get(), text, subject.size(), start, 0,
                                       run.data.get(), run.context.get());
         if (rc < 0) break;  // no further match, or a limit reached

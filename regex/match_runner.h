@@ -11,6 +11,7 @@
 // match, then each group, PCRE2_UNSET for a group that took no part. Only the
 // first match unless `global`. After an empty match the search goes on one
 // character further. A search that reaches an engine limit (backtracking,
-// memory, JIT stack) ends the run; the matches found before it are kept.
+// memory, JIT stack) ends the run, and so does the run's time budget
+// (run_budget.h); the matches found before are kept.
 std::vector<size_t> findMatches(const CompiledPattern& pattern, std::u16string_view subject,
                                 bool global);

@@ -5,6 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <string>
+#include <vector>
+
+#include "regex/run_budget.h"
+
 #include "text/codepage.h"
 
 namespace {
@@ -50,3 +56,27 @@ TEST(MatchRunner, RunEndsAtALimitKeepingEarlierMatches) {
 }
 
 }  // namespace
+
+// Every search backtracks just under the match limit before it finds its one
+// character, so without a budget for the whole run these 300 characters take
+// about ten seconds (a page of them, hours). The run ends once the budget is spent, keeping what it
+// found.
+TEST(MatchRunner, RunEndsWhenItsTimeBudgetIsSpent) {
+    const auto saved = runTimeBudget();
+    setRunTimeBudget(std::chrono::milliseconds(200));
+    const auto pattern = compilePattern(u"(?=a*a*a*a*[^a])|.", PatternOptions{});
+    ASSERT_TRUE(pattern);
+    const std::u16string subject(300, u'a');
+    const auto started = std::chrono::steady_clock::now();
+    const std::vector<size_t> offsets = findMatches(*pattern, subject, true);
+    const auto took = std::chrono::steady_clock::now() - started;
+    setRunTimeBudget(saved);
+    const size_t matches = offsets.size() / 2;
+    EXPECT_GT(matches, 0u);
+    EXPECT_LT(matches, subject.size());
+    EXPECT_LT(took, std::chrono::seconds(5));
+    for (size_t i = 0; i < matches; ++i) {
+        EXPECT_EQ(offsets[2 * i], i);  // one character each, from the start, none lost
+        EXPECT_EQ(offsets[2 * i + 1], i + 1);
+    }
+}
