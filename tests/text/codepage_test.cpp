@@ -83,6 +83,11 @@ TEST(Utf8ToGbk, GivesTheKnownCodePageBytes) {
         {"invalid byte becomes U+FFFD, neighbours kept", bytes({0x61, 0xFF, 0xE4, 0xB8, 0xAD}),
          "a" + bytes({0x84, 0x31, 0xA4, 0x37, 0xD6, 0xD0})},
         {"cut at the first zero byte", std::string("ab\0\xE4\xB8\xAD", 6), "ab"},
+        // Found by fuzzing: glibc's GB18030 has no code for U+E78D (nor for 23
+        // other private-use characters whose GB18030-2005 codes now name other
+        // characters); iconv(1) refuses it too.
+        {"private-use character without a code becomes '?'", bytes({0x61, 0xEE, 0x9E, 0x8D, 0x62}),
+         "a?b"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(utf8ToGbk(c.utf8), c.wantProgramText) << c.name;
