@@ -2,7 +2,8 @@
 # Installs what the build needs (Debian 12), builds into build/ and runs every
 # test; then builds again with address and undefined-behaviour sanitizers into
 # build-sanitize/ and runs every test once more (skip that pass with
-# VANTREL_SKIP_SANITIZE=1).
+# VANTREL_SKIP_SANITIZE=1); then runs each fuzz target for 20 seconds on its
+# corpus (skip with VANTREL_SKIP_FUZZ=1).
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/packages.sh
@@ -22,4 +23,8 @@ if [ "${VANTREL_SKIP_SANITIZE:-0}" != 1 ]; then
     LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp" \
     UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
         ctest --test-dir build-sanitize --output-on-failure --timeout 900 -j "$jobs"
+fi
+
+if [ "${VANTREL_SKIP_FUZZ:-0}" != 1 ]; then
+    FUZZ_INPUT_TIMEOUT=60 fuzz/run.sh 20
 fi

@@ -2,7 +2,8 @@
 BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libpcre2-dev
                 libcurl4-openssl-dev fonts-wqy-microhei librsvg2-bin)
 TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev libcpp-httplib-dev
-               python3 python3-xlib xvfb xauth xdg-utils hyperfine desktop-file-utils appstream dpkg-dev file)
+               python3 python3-xlib xvfb xauth xdg-utils hyperfine desktop-file-utils appstream dpkg-dev file
+               clang libclang-rt-14-dev)
 
 install_missing() {
     local missing=()
