@@ -4,25 +4,12 @@
 #include <stdexcept>
 
 #include "tools/demo-site/demo_rows.h"
+#include "tools/demo-site/result_page.h"
 
 namespace {
 
 // The replacement character U+FFFD in UTF-8.
 const std::string fffd = "\xEF\xBF\xBD";
-
-std::string htmlEscaped(std::string_view text) {
-    std::string out;
-    for (char c : text) {
-        switch (c) {
-            case '&': out += "&amp;"; break;
-            case '<': out += "&lt;"; break;
-            case '>': out += "&gt;"; break;
-            case '"': out += "&quot;"; break;
-            default: out += c;
-        }
-    }
-    return out;
-}
 
 // A row the way the site writes it: the name into the title attribute as it
 // is, the magnet link with its '&' written as "&amp;".

@@ -7,21 +7,6 @@ namespace {
 constexpr int rowsPerPage = 20;
 constexpr int lastPage = 4;
 
-std::string htmlEscaped(std::string_view text)
-{
-    std::string out;
-    for (char c : text) {
-        switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
-        default: out += c;
-        }
-    }
-    return out;
-}
-
 // Six lines: the first bare, two indented by 12 spaces, three by 3 tabs.
 // The collect command's row pattern spells this layout out byte for byte.
 std::string rowHtml(const DemoRow& row, int index)
@@ -78,4 +63,19 @@ std::string demoPageHtml(std::string_view keywordUtf8, int page)
 std::string notFoundHtml()
 {
     return pageHead("404 Not Found") + "<h1>404 Not Found</h1>\n<p>页面不存在。</p>\n</body>\n</html>\n";
+}
+
+std::string htmlEscaped(std::string_view text)
+{
+    std::string out;
+    for (char c : text) {
+        switch (c) {
+        case '&': out += "&amp;"; break;
+        case '<': out += "&lt;"; break;
+        case '>': out += "&gt;"; break;
+        case '"': out += "&quot;"; break;
+        default: out += c;
+        }
+    }
+    return out;
 }

@@ -15,5 +15,9 @@ std::string resultPageHtml(std::string_view keywordUtf8, int page, int rowCount)
 // The page the site answers `/s/<keyword>` and `/s/<keyword>/<page>` with.
 std::string demoPageHtml(std::string_view keywordUtf8, int page);
 
+// `text` with & < > " written as character references, as the site writes
+// names into its markup.
+std::string htmlEscaped(std::string_view text);
+
 // The page for any other address.
 std::string notFoundHtml();
