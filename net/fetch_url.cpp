@@ -8,6 +8,7 @@
 #include "net/perform_request.h"
 #include "net/request_slots.h"
 #include "net/request_wait.h"
+#include "text/codepage.h"
 
 namespace {
 
@@ -19,17 +20,12 @@ struct RunningRequest {
     ~RunningRequest() { requestRunning.store(false); }
 };
 
-std::string_view untilZero(std::string_view text)
-{
-    return text.substr(0, text.find('\0'));
-}
-
 void writeSlots(std::string_view url, std::string_view method, std::string_view body,
                 std::uint32_t timeoutMs)
 {
-    requestUrl.assign(untilZero(url));
-    requestMethod.assign(untilZero(method));
-    requestBody.assign(untilZero(body));
+    requestUrl.assign(textBytes(url));
+    requestMethod.assign(textBytes(method));
+    requestBody.assign(textBytes(body));
     requestTimeoutMs = timeoutMs == 0 ? infiniteTimeout : timeoutMs;
 }
 

@@ -14,11 +14,7 @@ namespace {
 
 constexpr int32_t noPosition = -1;
 
-// UTF-16 back to program text; ASCII, most of a page, needs no converter.
 std::string toProgramText(std::u16string_view units) {
-    if (std::all_of(units.begin(), units.end(), [](char16_t u) { return u < 0x80; })) {
-        return std::string(units.begin(), units.end());
-    }
     return wideToMultiByte(units, programCodePage);
 }
 

@@ -3,39 +3,19 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include <sys/socket.h>
-#include <netinet/in.h>
-#include <unistd.h>
-
 #include "actions/link_policy.h"
 #include "app/app_globals.h"
 #include "app/window_bindings.h"
 #include "app/window_wait.h"
 #include "search/search_address.h"
 #include "search/search_globals.h"
+#include "tests/net/closed_port.h"
 #include "text/codepage.h"
 #include "tools/demo-site/demo_routes.h"
 #include "ui/one_line_label.h"
 #include "ui/result_list.h"
 #include "ui/toolkit.h"
 #include "ui/window_handlers.h"
-
-namespace {
-
-// A loopback port that was free a moment ago and has no listener now.
-int closedPort() {
-    const int fd = socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
-    socklen_t length = sizeof address;
-    getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length);
-    close(fd);
-    return ntohs(address.sin_port);
-}
-
-}  // namespace
 
 void AppFixture::SetUp() {
     pageCounter = 0;

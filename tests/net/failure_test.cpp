@@ -12,6 +12,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "closed_port.h"
 #include "http_server.h"
 #include "net/fetch_url.h"
 #include "net_test_support.h"
@@ -60,13 +61,6 @@ private:
     int fillers_[2] = {-1, -1};
     int port_ = 0;
 };
-
-// A port on which nothing listens.
-int closedPort()
-{
-    const RawServer probe([](RawConnection&) {});
-    return probe.port();
-}
 
 void addRoutes(httplib::Server& s, const std::string& ftpAddress)
 {
