@@ -1,0 +1,86 @@
+// survivesProgramText lets callers skip the trip through the code page; it
+// must never say yes for text that the trip would change.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "text/codepage.h"
+
+namespace {
+
+std::string bytes(std::initializer_list<unsigned> values) {
+    std::string out;
+    for (unsigned v : values) out.push_back(static_cast<char>(v));
+    return out;
+}
+
+std::string utf8Of(char32_t cp) {
+    std::string out;
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+    return out;
+}
+
+TEST(SurvivesProgramText, EveryCharacterItAcceptsComesBackUnchanged) {
+    // All accepted scalar values, a plane at a time; one lossy character
+    // wrongly accepted would change the plane's text.
+    size_t refused = 0;
+    for (char32_t plane = 0; plane <= 0x10; ++plane) {
+        std::string accepted;
+        for (char32_t cp = plane << 16; cp <= ((plane << 16) | 0xFFFF); ++cp) {
+            if (cp == 0 || (cp >= 0xD800 && cp <= 0xDFFF)) continue;
+            const std::string one = utf8Of(cp);
+            if (survivesProgramText(one)) {
+                accepted += one;
+            } else {
+                ++refused;
+            }
+        }
+        EXPECT_EQ(gbkToUtf8(utf8ToGbk(accepted)), accepted) << "plane " << static_cast<unsigned>(plane);
+    }
+    EXPECT_EQ(refused, 0xF8FFu - 0xE000u + 1);  // the BMP's private-use area only
+}
+
+TEST(SurvivesProgramText, JudgesTexts) {
+    struct Case {
+        const char* name;
+        std::string utf8;
+        bool survives;
+    } const cases[] = {
+        {"empty", "", true},
+        {"markup", "<tr class=\"a\">\n\t<td>", true},
+        {"Chinese, Korean, emoji", bytes({0xE4, 0xB8, 0xAD, 0xED, 0x95, 0x9C, 0xF0, 0x9F, 0x98, 0x80}),
+         true},
+        {"U+FFFD written in the page", bytes({0x61, 0xEF, 0xBF, 0xBD, 0x62}), true},
+        {"private-use character the code page lacks", bytes({0x61, 0xEE, 0x9E, 0x8D}), false},
+        {"lone continuation byte", bytes({0x61, 0x80, 0x62}), false},
+        {"overlong slash", bytes({0xC0, 0xAF}), false},
+        {"encoded surrogate", bytes({0xED, 0xA0, 0x80}), false},
+        {"above U+10FFFF", bytes({0xF4, 0x90, 0x80, 0x80}), false},
+        {"cut at the end after a long ASCII run", std::string(40, 'x') + bytes({0xE4, 0xB8}),
+         false},
+        {"invalid byte between Chinese", bytes({0xE4, 0xB8, 0xAD, 0xFF, 0xE4, 0xB8, 0xAD}), false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(survivesProgramText(c.utf8), c.survives) << c.name;
+        // Whatever it says, saying yes must mean the trip leaves the text alone.
+        if (c.survives) {
+            EXPECT_EQ(gbkToUtf8(utf8ToGbk(c.utf8)), c.utf8) << c.name;
+        }
+    }
+}
+
+}  // namespace
