@@ -4,20 +4,20 @@
 
 #include "regex/pattern_translation.h"
 
-namespace {
-
 // The classic engine's reading: \d \w \s \b stay ASCII (no PCRE2_UCP), "."
 // and the anchors know only the line feed (set in the compile context), a
 // multi-line ^ also matches after a final line feed, an empty class is
 // allowed and a back-reference to a group that took no part matches the
 // empty text.
-uint32_t compileOptions(PatternOptions options) {
+uint32_t pcre2CompileOptions(PatternOptions options) {
     uint32_t flags = PCRE2_UTF | PCRE2_MATCH_INVALID_UTF | PCRE2_ALLOW_EMPTY_CLASS |
                      PCRE2_MATCH_UNSET_BACKREF | PCRE2_NEVER_BACKSLASH_C | PCRE2_NEVER_UCP;
     flags |= options.multiLine ? (PCRE2_MULTILINE | PCRE2_ALT_CIRCUMFLEX) : PCRE2_DOLLAR_ENDONLY;
     if (!options.caseSensitive) flags |= PCRE2_CASELESS;
     return flags;
 }
+
+namespace {
 
 Pcre2Code compile(std::u16string_view pcre2Pattern, PatternOptions options) {
     Pcre2CompileContext context(pcre2_compile_context_create_16(nullptr));
@@ -26,7 +26,7 @@ Pcre2Code compile(std::u16string_view pcre2Pattern, PatternOptions options) {
     int error = 0;
     PCRE2_SIZE errorOffset = 0;
     return Pcre2Code(pcre2_compile_16(reinterpret_cast<PCRE2_SPTR16>(pcre2Pattern.data()),
-                                      pcre2Pattern.size(), compileOptions(options), &error,
+                                      pcre2Pattern.size(), pcre2CompileOptions(options), &error,
                                       &errorOffset, context.get()));
 }
 

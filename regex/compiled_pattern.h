@@ -19,6 +19,9 @@ struct CompiledPattern {
     bool jit = false;  // JIT code is available for this pattern
 };
 
+// PCRE2's compile options for a translated pattern (any code unit width).
+uint32_t pcre2CompileOptions(PatternOptions options);
+
 // Nothing when the pattern is rejected, by its translation or by PCRE2.
 std::shared_ptr<const CompiledPattern> compilePattern(std::u16string_view pattern,
                                                       PatternOptions options);

@@ -1,0 +1,189 @@
+#include "regex/utf8_parallel_search.h"
+
+#include <algorithm>
+#include <exception>
+#include <span>
+#include <system_error>
+#include <thread>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// A part's matches: those that start before the next part's boundary, then
+// at most one that starts at or after it ("beyond"), the point where the
+// next part's own sequence takes over.
+struct PartMatches {
+    std::vector<size_t> offsets;  // pairs per match, `width` values each
+    bool hasBeyond = false;
+    bool stopped = false;  // by a limit, the deadline or the part check
+};
+
+struct Search {
+    Utf8Search engine;
+    std::string_view subject;
+    size_t width;  // offsets per match
+    Clock::time_point deadline;
+};
+
+// Room for a match every 64 bytes: result rows are far longer, and memory
+// reserved but never written costs no page, while growing a vector of
+// megabytes copies it and touches fresh pages every time.
+void reserveFor(PartMatches& part, size_t bytes, size_t width) {
+    part.offsets.reserve(width * (bytes / 64 + 4));
+}
+
+// Searches from `start` and appends matches until one starts at or after
+// `end` (appended as beyond) or none are left.
+void searchPart(Search& search, size_t start, size_t end, PartMatches& part) {
+    while (start <= search.subject.size()) {
+        if (Clock::now() >= search.deadline) {
+            part.stopped = true;
+            return;
+        }
+        const Utf8Search::Outcome outcome = search.engine.find(search.subject, start);
+        if (outcome != Utf8Search::Outcome::Found) {
+            part.stopped = outcome == Utf8Search::Outcome::Stopped;
+            return;
+        }
+        const std::span<const size_t> found = search.engine.offsets();
+        part.offsets.insert(part.offsets.end(), found.begin(), found.end());
+        if (found[0] >= end) {
+            part.hasBeyond = true;
+            return;
+        }
+        start = nextSearchStart(search.subject, found[0], found[1]);
+    }
+}
+
+size_t characterStartAtOrAfter(std::string_view subject, size_t i) {
+    while (i < subject.size() && (static_cast<unsigned char>(subject[i]) & 0xC0) == 0x80) ++i;
+    return i;
+}
+
+std::vector<size_t> partBoundaries(std::string_view subject, size_t parts) {
+    std::vector<size_t> bounds;
+    for (size_t i = 0; i < parts; ++i) {
+        bounds.push_back(characterStartAtOrAfter(subject, subject.size() / parts * i));
+    }
+    bounds.push_back(subject.size() + 1);  // a match may start at the very end
+    return bounds;
+}
+
+// The index of the match in `part` that starts at `begin`, if any. A match
+// that starts where one of the part's matches starts is that match, and
+// everything after it is the same too. Starts rise from match to match.
+std::optional<size_t> matchStartingAt(const PartMatches& part, size_t width, size_t begin) {
+    size_t low = 0;
+    size_t high = part.offsets.size() / width;
+    while (low < high) {
+        const size_t middle = (low + high) / 2;
+        if (part.offsets[middle * width] < begin) {
+            low = middle + 1;
+        } else {
+            high = middle;
+        }
+    }
+    if (low * width < part.offsets.size() && part.offsets[low * width] == begin) return low * width;
+    return std::nullopt;
+}
+
+// Joins the parts' matches in order. Each part but the last ends with its
+// beyond match, or with none when no match is left in the subject; from the
+// first match that starts where one of the next part's starts, the two
+// sequences are the same.
+class Joiner {
+public:
+    Joiner(Search& search, std::vector<PartMatches>& parts, const std::vector<size_t>& bounds)
+        : search_(search), parts_(parts), bounds_(bounds) {}
+
+    std::optional<std::vector<size_t>> join() {
+        std::vector<size_t> result = std::move(parts_[0].offsets);
+        bool beyond = parts_[0].hasBeyond;
+        for (size_t index = 1; index < parts_.size() && beyond; ++index) {
+            // The match at result's end starts in part `index` or later.
+            const size_t width = search_.width;
+            std::vector<size_t> last(result.end() - static_cast<long>(width), result.end());
+            result.resize(result.size() - width);
+            if (!meet(index, last, result, beyond)) return std::nullopt;
+        }
+        return result;
+    }
+
+private:
+    // Finds where the sequence that reached `match` meets part `index`'s own,
+    // searching on by itself across the part where they do not meet at once.
+    bool meet(size_t index, std::vector<size_t> match, std::vector<size_t>& result, bool& beyond) {
+        const PartMatches& part = parts_[index];
+        const size_t width = search_.width;
+        const size_t end = bounds_[index + 1];
+        for (;;) {
+            if (match[0] >= end) {  // belongs to a later part
+                result.insert(result.end(), match.begin(), match.end());
+                beyond = true;
+                return true;
+            }
+            if (const std::optional<size_t> at = matchStartingAt(part, width, match[0])) {
+                result.insert(result.end(), part.offsets.begin() + static_cast<long>(*at),
+                              part.offsets.end());
+                beyond = part.hasBeyond;
+                return true;
+            }
+            result.insert(result.end(), match.begin(), match.end());
+            PartMatches next;
+            const size_t start = nextSearchStart(search_.subject, match[0], match[1]);
+            searchPart(search_, start, start, next);  // at most one match
+            if (next.stopped) return false;
+            if (next.offsets.empty()) {
+                beyond = false;
+                return true;
+            }
+            match = std::move(next.offsets);
+        }
+    }
+
+    Search& search_;
+    std::vector<PartMatches>& parts_;
+    const std::vector<size_t>& bounds_;
+};
+
+}  // namespace
+
+std::optional<std::vector<size_t>> findAllUtf8MatchesInParts(
+    const std::shared_ptr<const Utf8Pattern>& pattern, std::string_view subject, size_t parts,
+    Clock::time_point deadline, const PartCheck& acceptPart) {
+    parts = std::max<size_t>(parts, 1);
+    const size_t width = 2 * (pattern->groupCount + 1);
+    const std::vector<size_t> bounds = partBoundaries(subject, parts);
+    std::vector<PartMatches> found(parts);
+    {
+        const auto runPart = [&](size_t i) {
+            try {
+                Search search{Utf8Search(pattern), subject, width, deadline};
+                const size_t end = std::min(bounds[i + 1], subject.size());
+                // The first part's vector becomes the result: room for all.
+                reserveFor(found[i], i == 0 ? subject.size() : end - bounds[i], width);
+                searchPart(search, bounds[i], bounds[i + 1], found[i]);
+                if (acceptPart && !acceptPart(subject.substr(bounds[i], end - bounds[i]))) {
+                    found[i].stopped = true;
+                }
+            } catch (const std::exception&) {
+                found[i].stopped = true;  // out of memory: let the caller decide
+            }
+        };
+        std::vector<std::jthread> workers;
+        for (size_t i = 1; i < parts; ++i) {
+            try {
+                workers.emplace_back(runPart, i);
+            } catch (const std::system_error&) {
+                runPart(i);  // no thread to be had: this part on this one
+            }
+        }
+        runPart(0);
+    }
+    for (const PartMatches& part : found) {
+        if (part.stopped) return std::nullopt;
+    }
+    Search search{Utf8Search(pattern), subject, width, deadline};
+    return Joiner(search, found, bounds).join();
+}
