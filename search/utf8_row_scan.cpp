@@ -1,0 +1,49 @@
+#include "search/utf8_row_scan.h"
+
+#include <algorithm>
+#include <memory>
+#include <thread>
+
+#include "regex/run_budget.h"
+#include "regex/utf8_parallel_search.h"
+#include "search/row_pattern.h"
+#include "text/codepage.h"
+
+namespace {
+
+// Below this a page is searched by one thread: starting another costs more.
+constexpr size_t bytesPerPart = 1 << 20;
+constexpr size_t maxParts = 8;
+
+const std::shared_ptr<const Utf8Pattern>& rowPatternForUtf8() {
+    static const std::shared_ptr<const Utf8Pattern> pattern = compileUtf8Pattern(rowPattern);
+    return pattern;
+}
+
+size_t partsFor(size_t bytes) {
+    const size_t threads = std::max<size_t>(std::thread::hardware_concurrency(), 1);
+    return std::clamp<size_t>(bytes / bytesPerPart, 1, std::min(threads, maxParts));
+}
+
+}  // namespace
+
+Utf8Row Utf8Rows::operator[](size_t index) const {
+    return {group(index, 1), group(index, 2), group(index, 3), group(index, 4)};
+}
+
+std::string_view Utf8Rows::group(size_t index, size_t number) const {
+    const size_t* pair = offsets_.data() + index * matchWidth + 2 * number;
+    if (pair[0] == PCRE2_UNSET) return {};
+    return page_.substr(pair[0], pair[1] - pair[0]);
+}
+
+std::optional<Utf8Rows> scanUtf8Page(std::string_view utf8Page) {
+    const std::string_view text = textBytes(utf8Page);
+    const std::shared_ptr<const Utf8Pattern>& pattern = rowPatternForUtf8();
+    if (!pattern || pattern->groupCount != 4) return std::nullopt;
+    const auto deadline = std::chrono::steady_clock::now() + runTimeBudget();
+    std::optional<std::vector<size_t>> offsets = findAllUtf8MatchesInParts(
+        pattern, text, partsFor(text.size()), deadline, survivesProgramText);
+    if (!offsets) return std::nullopt;
+    return Utf8Rows(text, std::move(*offsets));
+}

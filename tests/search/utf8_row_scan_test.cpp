@@ -1,0 +1,104 @@
+// The row scan over the UTF-8 page as it lies must give scanPage's rows, or
+// nothing when it cannot be sure to.
+#include "search/utf8_row_scan.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "regex/regex_object.h"
+#include "search/row_extraction.h"
+#include "text/codepage.h"
+#include "tools/demo-site/result_page.h"
+
+namespace {
+
+std::string rowMarkup(const std::string& name, const std::string& link = "magnet:?xt=urn:btih:A") {
+    return "<tr class=\"odd\">\n"
+           "            <td><a href=\"/bt/1.htm\" target=\"_blank\">2024-01-02</a></td>\n"
+           "            <td>1.5 GB</td>\n"
+           "\t\t\t<td><a href=\"/bt/1.htm\" title=\"" + name + "\" target=\"_blank\">" + name +
+           "</a></td>\n"
+           "\t\t\t<td><a href=\"" + link + "\" title=\"" + name + "\" target=\"_blank\">x</a></td>\n"
+           "\t\t\t</tr>\n";
+}
+
+std::string replaceAll(std::string text, const std::string& from, const std::string& to) {
+    for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
+        text.replace(at, from.size(), to);
+    }
+    return text;
+}
+
+using Fields = std::vector<std::string>;  // time, size, link, name per row, in a row
+
+Fields slowRowsInUtf8(std::string_view page) {
+    RegexObject regex;
+    Fields out;
+    for (const ResultRow& row : scanPage(regex, page)) {
+        for (const std::string* cell : {&row.updateTime, &row.size, &row.link, &row.name}) {
+            out.push_back(gbkToUtf8(*cell));
+        }
+    }
+    return out;
+}
+
+Fields directRows(const Utf8Rows& rows) {
+    Fields out;
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const Utf8Row row = rows[i];
+        for (std::string_view cell : {row.updateTime, row.size, row.link, row.name}) {
+            out.emplace_back(cell);
+        }
+    }
+    return out;
+}
+
+struct PageCase {
+    const char* what;
+    std::string page;
+    bool direct;  // the direct scan can vouch for its rows
+    size_t rows;  // rows either scan finds
+};
+
+const PageCase pageCases[] = {
+    {"ASCII rows", rowMarkup("a.mkv") + rowMarkup("b.avi", "magnet:?x&amp;dn=b"), true, 2},
+    {"Chinese, Korean and emoji names",
+     rowMarkup("中文.mp4") + rowMarkup("한국어 \xF0\x9F\x98\x80.mkv"), true, 2},
+    {"capital tags", replaceAll(rowMarkup("a"), "<tr class", "<TR CLASS"), true, 1},
+    {"Kelvin sign and long s fold to ASCII letters",
+     replaceAll(replaceAll(rowMarkup("k"), "_blank", "_blan\xE2\x84\xAA"), "class", "clas\xC5\xBF"),
+     true, 1},
+    {"CRLF line ends", replaceAll(rowMarkup("a") + rowMarkup("b"), "\n", "\r\n"), true, 0},
+    {"line break inside a name", rowMarkup("a\nb") + rowMarkup("c"), true, 1},
+    {"zero byte between rows", rowMarkup("a") + std::string(1, '\0') + rowMarkup("b"), true, 1},
+    {"empty page", "", true, 0},
+    {"private-use character the code page lacks", rowMarkup("a\xEE\x9E\x8D"), false, 1},
+    {"invalid UTF-8 in a name", rowMarkup("a\xFF" "b") + rowMarkup("c"), false, 2},
+    {"cut sequence at the end", rowMarkup("a") + "\xE4\xB8", false, 1},
+};
+
+TEST(ScanUtf8Page, GivesScanPageRowsOrNothing) {
+    for (const PageCase& c : pageCases) {
+        const std::optional<Utf8Rows> rows = scanUtf8Page(c.page);
+        EXPECT_EQ(rows.has_value(), c.direct) << c.what;
+        const Fields slow = slowRowsInUtf8(c.page);
+        EXPECT_EQ(slow.size(), 4 * c.rows) << c.what;
+        if (rows) {
+            EXPECT_EQ(directRows(*rows), slow) << c.what;
+        }
+    }
+}
+
+TEST(ScanUtf8Page, BigPageSearchedInPartsGivesEveryRowInOrder) {
+    // About 3 MB: more than one part wherever there is more than one core.
+    const std::string page = resultPageHtml("测试", 1, 5000);
+    const std::optional<Utf8Rows> rows = scanUtf8Page(page);
+    ASSERT_TRUE(rows);
+    ASSERT_EQ(rows->size(), 5000u);
+    EXPECT_EQ(directRows(*rows), slowRowsInUtf8(page));
+}
+
+}  // namespace
