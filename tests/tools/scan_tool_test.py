@@ -39,6 +39,20 @@ class ScanToolTest(unittest.TestCase):
         self.assertEqual([line.split('\t')[0] for line in lines], ['1', '2', '3', '4'])
         self.assertEqual(lines[3].split('\t', 1)[1], EXPECTED_ROWS.splitlines()[1].split('\t', 1)[1])
 
+    def test_pages_the_direct_scan_cannot_vouch_for_go_through_program_text(self):
+        # A row per case: bytes that are not UTF-8, a private-use character the
+        # code page lacks, a sequence cut off by the end of the page.
+        with open(PAGE, 'rb') as f:
+            page = f.read()
+        broken = (page.replace('中文名称'.encode(), b'bad\xffname')
+                  .replace('한국어'.encode(), b'pua\xee\x9e\x8d') + b'\xe4\xb8')
+        result = run(['-'], stdin=broken)
+        self.assertEqual(result.returncode, 0, result.stderr)
+        names = [line.split('\t')[3] for line in result.stdout.decode('utf-8').splitlines()]
+        self.assertEqual(names, ['bad\ufffdname.mkv', 'pua? 😀.mp4'])
+        empty = run(['-'], stdin=b'')
+        self.assertEqual((empty.returncode, empty.stdout), (0, b''))
+
     def test_pattern_mode_prints_offsets_texts_and_groups(self):
         with tempfile.TemporaryDirectory() as tmp:
             pattern = os.path.join(tmp, 'pattern')
@@ -73,6 +87,17 @@ class ScanToolTest(unittest.TestCase):
 
     def test_errors_go_to_stderr_with_exit_code_2(self):
         with tempfile.TemporaryDirectory() as tmp:
+            # A copy of the program away from its fetch module can still scan
+            # files; a web address is an error, not a crash or an empty page.
+            lone_scan = os.path.join(tmp, 'vantrel-scan')
+            with open(SCAN, 'rb') as source, open(lone_scan, 'wb') as copy:
+                copy.write(source.read())
+            os.chmod(lone_scan, 0o755)
+            lone = subprocess.run([lone_scan, PAGE, 'http://127.0.0.1:9/'], capture_output=True,
+                                  timeout=30)
+            self.assertEqual(lone.returncode, 2)
+            self.assertEqual(lone.stdout.decode('utf-8'), EXPECTED_ROWS)
+            self.assertIn(b'fetch module', lone.stderr)
             missing = os.path.join(tmp, 'missing.html')
             pattern = os.path.join(tmp, 'pattern')
             with open(pattern, 'w') as f:

@@ -1,43 +1,22 @@
 // vantrel-scan: runs the row pattern (or a given pattern) over a saved page,
 // the same way the collect command does, and prints what it finds.
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cstdio>
 #include <iostream>
 #include <optional>
 #include <string>
+#include <utility>
 
-#include "net/fetch_url.h"
-#include "net/network.h"
 #include "regex/regex_object.h"
 #include "search/row_extraction.h"
+#include "search/utf8_row_scan.h"
 #include "text/codepage.h"
+#include "tools/scan/input_bytes.h"
 #include "tools/scan/scan_options.h"
+#include "tools/scan/web_pages.h"
 
 namespace {
 
 constexpr int exitUsage = 2;
-
-// The whole content of a file, or of standard input for "-"; nothing when it
-// cannot be read (a missing file, a directory, a read error). A regular file is
-// read in one piece into a string of its size.
-std::optional<std::string> readInput(const std::string& name) {
-    const int fd = name == "-" ? STDIN_FILENO : open(name.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return std::nullopt;
-    struct stat info {};
-    std::string content;
-    if (fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
-        content.reserve(static_cast<size_t>(info.st_size));
-    }
-    char buffer[1 << 16];
-    ssize_t got;
-    while ((got = read(fd, buffer, sizeof buffer)) > 0) content.append(buffer, static_cast<size_t>(got));
-    if (fd != STDIN_FILENO) close(fd);
-    if (got < 0) return std::nullopt;
-    return content;
-}
 
 bool isWebAddress(const std::string& input) {
     return input.starts_with("http://") || input.starts_with("https://");
@@ -45,21 +24,60 @@ bool isWebAddress(const std::string& input) {
 
 // A page from a file, standard input or the web. A failed fetch gives an empty
 // page, exactly as it does for the collect command.
-std::optional<std::string> readPage(const std::string& input) {
-    return isWebAddress(input) ? std::optional(fetchUrl(input)) : readInput(input);
+std::optional<InputBytes> readPage(const std::string& input, std::string& error) {
+    if (!isWebAddress(input)) {
+        error = "cannot read " + input;
+        return InputBytes::read(input);
+    }
+    std::optional<std::string> page = fetchWebPage(input, error);
+    if (!page) return std::nullopt;
+    return InputBytes::of(std::move(*page));
 }
 
-void printRows(RegexObject& regex, const std::string& page, long& number) {
-    std::string out;
-    for (const ResultRow& row : scanPage(regex, page)) {
-        out += std::to_string(++number);
-        for (const std::string* cell : {&row.updateTime, &row.size, &row.name, &row.link}) {
-            out += '\t';
-            out += gbkToUtf8(*cell);
+// Output lines gathered and written a block at a time: a block that stays in
+// the cache instead of one string as big as the page's rows.
+class RowPrinter {
+public:
+    explicit RowPrinter(long& number) : number_(number) { block_.reserve(blockSize + 4096); }
+    ~RowPrinter() { flush(); }
+
+    void print(std::initializer_list<std::string_view> cells) {
+        block_ += std::to_string(++number_);
+        for (const std::string_view cell : cells) {
+            block_ += '\t';
+            block_ += cell;
         }
-        out += '\n';
+        block_ += '\n';
+        if (block_.size() >= blockSize) flush();
     }
-    std::fwrite(out.data(), 1, out.size(), stdout);
+
+private:
+    static constexpr size_t blockSize = 1 << 16;
+
+    void flush() {
+        std::fwrite(block_.data(), 1, block_.size(), stdout);
+        block_.clear();
+    }
+
+    long& number_;
+    std::string block_;
+};
+
+// Straight from the UTF-8 page when that gives the same rows, else through
+// program text as the collect command goes.
+void printRows(RegexObject& regex, std::string_view page, long& number) {
+    RowPrinter printer(number);
+    if (const std::optional<Utf8Rows> rows = scanUtf8Page(page)) {
+        for (size_t i = 0; i < rows->size(); ++i) {
+            const Utf8Row row = (*rows)[i];
+            printer.print({row.updateTime, row.size, row.name, row.link});
+        }
+        return;
+    }
+    for (const ResultRow& row : scanPage(regex, page)) {
+        printer.print({gbkToUtf8(row.updateTime), gbkToUtf8(row.size), gbkToUtf8(row.name),
+                       gbkToUtf8(row.link)});
+    }
 }
 
 void printMatches(const RegexObject& regex) {
@@ -81,12 +99,12 @@ int fail(const std::string& message) {
 }
 
 int runPattern(const ScanOptions& options) {
-    const std::optional<std::string> pattern = readInput(*options.patternFile);
+    const std::optional<InputBytes> pattern = InputBytes::read(*options.patternFile);
     if (!pattern) return fail("cannot read " + *options.patternFile);
-    const std::optional<std::string> subject = readInput(options.inputs.front());
+    const std::optional<InputBytes> subject = InputBytes::read(options.inputs.front());
     if (!subject) return fail("cannot read " + options.inputs.front());
     RegexObject regex;
-    if (!regex.create(utf8ToGbk(*pattern), utf8ToGbk(*subject), options.caseSensitive,
+    if (!regex.create(utf8ToGbk(pattern->view()), utf8ToGbk(subject->view()), options.caseSensitive,
                       options.multiLine, options.globalSearch)) {
         return fail("pattern rejected");
     }
@@ -98,9 +116,10 @@ int runRows(const ScanOptions& options) {
     RegexObject regex;
     long number = 0;
     for (const std::string& input : options.inputs) {
-        const std::optional<std::string> page = readPage(input);
-        if (!page) return fail("cannot read " + input);
-        printRows(regex, *page, number);
+        std::string error;
+        const std::optional<InputBytes> page = readPage(input, error);
+        if (!page) return fail(error);
+        printRows(regex, page->view(), number);
     }
     return 0;
 }
@@ -114,8 +133,5 @@ int main(int argc, char** argv) {
         std::cerr << "vantrel-scan: " << error << '\n' << scanUsage;
         return exitUsage;
     }
-    initNetwork();
-    const int exitCode = options->patternFile ? runPattern(*options) : runRows(*options);
-    cleanupNetwork();
-    return exitCode;
+    return options->patternFile ? runPattern(*options) : runRows(*options);
 }
