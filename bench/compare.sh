@@ -8,16 +8,21 @@ rows=${1:-20000}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
+# The interpreter itself: a version manager's shim on PATH (pyenv's is a shell
+# script) would add its own start-up to every Python run and flatter the ratio.
+python=$(python3 -c 'import sys; print(sys.executable)')
+
 build/bin/make_page "$rows" > "$work/page.html"
 # Both must list the same rows, or the timing compares nothing.
 build/bin/vantrel-scan "$work/page.html" > "$work/vantrel.txt"
-python3 bench/reference_scan.py "$work/page.html" > "$work/python.txt"
+"$python" bench/reference_scan.py "$work/page.html" > "$work/python.txt"
 cmp "$work/vantrel.txt" "$work/python.txt"
 echo "page: $(stat -c %s "$work/page.html") bytes, $(wc -l < "$work/vantrel.txt") rows, same output"
+echo "python: $python ($("$python" --version))"
 
 hyperfine --warmup 2 --min-runs 10 --export-json "$work/times.json" \
     --command-name vantrel-scan "build/bin/vantrel-scan $work/page.html" \
-    --command-name reference_scan.py "python3 bench/reference_scan.py $work/page.html"
+    --command-name reference_scan.py "$python bench/reference_scan.py $work/page.html"
 
 python3 - "$work/times.json" <<'PY'
 import json, sys

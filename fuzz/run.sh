@@ -15,7 +15,7 @@ seconds=${1:-20}
 # input must not fail an unrelated change at random.
 input_timeout=${FUZZ_INPUT_TIMEOUT:-10}
 build=build-fuzz
-targets=(utf8_to_gbk_fuzzer gbk_to_utf8_fuzzer keyword_encoding_fuzzer row_scan_fuzzer regex_object_fuzzer)
+targets=(utf8_to_gbk_fuzzer gbk_to_utf8_fuzzer keyword_encoding_fuzzer row_scan_fuzzer regex_object_fuzzer utf8_parts_fuzzer)
 
 CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DFUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" -j 2 --target "${targets[@]}"
