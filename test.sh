@@ -26,5 +26,5 @@ if [ "${VANTREL_SKIP_SANITIZE:-0}" != 1 ]; then
 fi
 
 if [ "${VANTREL_SKIP_FUZZ:-0}" != 1 ]; then
-    FUZZ_INPUT_TIMEOUT=60 fuzz/run.sh 20
+    fuzz/run.sh 20
 fi

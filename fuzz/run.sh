@@ -9,10 +9,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 seconds=${1:-20}
-# Seconds one input may take before libFuzzer calls it a finding. CI raises it:
-# a search that fails at every start position is bounded per position only
-# (see the disabled test in tests/regex/match_runner_test.cpp), and such an
-# input must not fail an unrelated change at random.
+# Seconds one input may take before libFuzzer calls it a finding.
 input_timeout=${FUZZ_INPUT_TIMEOUT:-10}
 build=build-fuzz
 targets=(utf8_to_gbk_fuzzer gbk_to_utf8_fuzzer keyword_encoding_fuzzer row_scan_fuzzer regex_object_fuzzer utf8_parts_fuzzer)

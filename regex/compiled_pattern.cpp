@@ -1,6 +1,8 @@
 #include "regex/compiled_pattern.h"
 
 #include <optional>
+#include <string>
+#include <utility>
 
 #include "regex/pattern_translation.h"
 
@@ -30,6 +32,33 @@ Pcre2Code compile(std::u16string_view pcre2Pattern, PatternOptions options) {
                                       &errorOffset, context.get()));
 }
 
+// Whether PCRE2 tries the pattern at every position of the subject: no first
+// code unit, no set of first units, not anchored to a line start.
+bool triedAtEveryPosition(const Pcre2Code& code) {
+    uint32_t firstType = 0;
+    uint32_t options = 0;
+    const uint8_t* firstBits = nullptr;
+    pcre2_pattern_info_16(code.get(), PCRE2_INFO_FIRSTCODETYPE, &firstType);
+    pcre2_pattern_info_16(code.get(), PCRE2_INFO_ALLOPTIONS, &options);
+    pcre2_pattern_info_16(code.get(), PCRE2_INFO_FIRSTBITMAP, &firstBits);
+    return firstType == 0 && firstBits == nullptr && (options & PCRE2_ANCHORED) == 0;
+}
+
+// A single search that fails tries every start position in one engine call,
+// each up to the match limit: tens of milliseconds each, minutes for a page,
+// and the run's deadline is only looked at between searches. An alternative
+// that calls out and then fails lets the runner end such a search: it is
+// reached after the pattern failed at a position and changes no match. Only
+// for patterns tried at every position anyway; on the others the alternative
+// would cost PCRE2 its start-of-match search (twice the time on a result page)
+// and the per-position limit stays their bound.
+Pcre2Code withCalloutAtEachStart(std::u16string_view pcre2Pattern, PatternOptions options) {
+    std::u16string guarded = u"(?:";
+    guarded += pcre2Pattern;
+    guarded += u")|(?C)(?!)";
+    return compile(guarded, options);
+}
+
 }  // namespace
 
 std::shared_ptr<const CompiledPattern> compilePattern(std::u16string_view pattern,
@@ -39,6 +68,12 @@ std::shared_ptr<const CompiledPattern> compilePattern(std::u16string_view patter
     auto compiled = std::make_shared<CompiledPattern>();
     compiled->code = compile(translated->pcre2, options);
     if (!compiled->code) return nullptr;
+    if (triedAtEveryPosition(compiled->code)) {
+        if (Pcre2Code guarded = withCalloutAtEachStart(translated->pcre2, options)) {
+            compiled->code = std::move(guarded);
+            compiled->calloutAtEachStart = true;
+        }
+    }
     uint32_t groups = 0;
     pcre2_pattern_info_16(compiled->code.get(), PCRE2_INFO_CAPTURECOUNT, &groups);
     compiled->groupCount = groups;

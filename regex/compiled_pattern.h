@@ -17,6 +17,9 @@ struct CompiledPattern {
     Pcre2Code code;
     uint32_t groupCount = 0;
     bool jit = false;  // JIT code is available for this pattern
+    // The code calls callout 0 at every start position it tries, so that a
+    // single search can be ended at the run's deadline (match_runner.cpp).
+    bool calloutAtEachStart = false;
 };
 
 // PCRE2's compile options for a translated pattern (any code unit width).

@@ -8,13 +8,26 @@
 
 namespace {
 
+using Clock = std::chrono::steady_clock;
+
+// What the start-position callout looks at. The clock is read at every call:
+// one position may take tens of milliseconds, so skipping reads would let the
+// search run on that many positions past the deadline.
+struct Deadline {
+    Clock::time_point at;
+};
+
+int endSearchAtDeadline(pcre2_callout_block_16*, void* data) {
+    return Clock::now() >= static_cast<const Deadline*>(data)->at ? PCRE2_ERROR_CALLOUT : 0;
+}
+
 struct MatchRun {
     Pcre2MatchContext context;
     Pcre2JitStack jitStack;
     Pcre2MatchData data;
 };
 
-MatchRun prepareRun(const CompiledPattern& pattern) {
+MatchRun prepareRun(const CompiledPattern& pattern, Deadline& deadline) {
     MatchRun run;
     run.context.reset(pcre2_match_context_create_16(nullptr));
     run.data.reset(pcre2_match_data_create_from_pattern_16(pattern.code.get(), nullptr));
@@ -22,6 +35,9 @@ MatchRun prepareRun(const CompiledPattern& pattern) {
     pcre2_set_match_limit_16(run.context.get(), matchLimit);
     pcre2_set_depth_limit_16(run.context.get(), depthLimit);
     pcre2_set_heap_limit_16(run.context.get(), heapLimitKiB);
+    if (pattern.calloutAtEachStart) {
+        pcre2_set_callout_16(run.context.get(), endSearchAtDeadline, &deadline);
+    }
     if (pattern.jit) {
         // Without a stack of its own the JIT gets 32 KiB on the machine stack.
         run.jitStack.reset(pcre2_jit_stack_create_16(jitStackStart, jitStackMax, nullptr));
@@ -43,18 +59,18 @@ size_t nextStart(std::u16string_view subject, size_t begin, size_t end) {
 std::vector<size_t> findMatches(const CompiledPattern& pattern, std::u16string_view subject,
                                 bool global) {
     std::vector<size_t> offsets;
-    const MatchRun run = prepareRun(pattern);
+    Deadline deadline{Clock::now() + runTimeBudget()};
+    const MatchRun run = prepareRun(pattern, deadline);
     if (!run.context || !run.data) return offsets;
     const auto* text = reinterpret_cast<PCRE2_SPTR16>(subject.data());
     const size_t pairs = pattern.groupCount + 1;
     const PCRE2_SIZE* ovector = pcre2_get_ovector_pointer_16(run.data.get());
-    const auto deadline = std::chrono::steady_clock::now() + runTimeBudget();
     size_t start = 0;
     while (start <= subject.size()) {
-        if (!offsets.empty() && std::chrono::steady_clock::now() >= deadline) break;
+        if (!offsets.empty() && Clock::now() >= deadline.at) break;
         const int rc = pcre2_match_16(pattern.code.get(), text, subject.size(), start, 0,
                                       run.data.get(), run.context.get());
-        if (rc < 0) break;  // no further match, or a limit reached
+        if (rc < 0) break;  // no further match, a limit reached, or the deadline
         offsets.insert(offsets.end(), ovector, ovector + 2 * pairs);
         if (!global) break;
         start = nextStart(subject, ovector[0], ovector[1]);

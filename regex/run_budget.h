@@ -1,10 +1,12 @@
 // How long one run of a pattern (every search of one create) may take.
 //
-// Each search is bounded by the engine's match limit, but a run makes one
-// search per match: a pattern that backtracks just under the limit before
-// every match would run for hours over a page. Once the budget is spent, the
-// run ends after the search in progress and keeps the matches found so far; a
-// result page's rows take milliseconds, far below it.
+// Each start position of a search is bounded by the engine's match limit, but
+// a run makes one search per match and a search tries many positions: a
+// pattern that backtracks just under the limit at every position would run
+// for hours over a page. Once the budget is spent the run ends, after the
+// search in progress or, for a pattern tried at every position, at the next
+// position that search tries (compiled_pattern.cpp); it keeps the matches
+// found so far. A result page's rows take milliseconds, far below it.
 #pragma once
 
 #include <chrono>
