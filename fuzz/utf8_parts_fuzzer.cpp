@@ -1,6 +1,7 @@
 // The parallel search over parts against one search from the start.
 //
-// Input: one byte giving the number of parts (1 to 8), then the pattern, a
+// Input: one byte giving the number of parts (1 to 8, low bits) and threads
+// (1 to 4, high bits), then the pattern, a
 // zero byte and the subject. Only valid UTF-8 subjects are compared: in
 // invalid UTF-8 the engine's fragments depend on where a search starts (found
 // by this target), which is why the one caller checks every part.
@@ -27,6 +28,7 @@ constexpr std::chrono::milliseconds budget{250};
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size < 1) return 0;
     const size_t parts = data[0] % 8 + 1;
+    const size_t threads = (data[0] >> 3) % 4 + 1;
     std::string_view rest = asBytes(data + 1, size - 1);
     const size_t cut = std::min(rest.find('\0'), rest.size());
     const std::string_view pattern = rest.substr(0, cut);
@@ -41,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::optional<std::vector<size_t>> single =
         findAllUtf8Matches(search, subject, 0, deadline);
     const std::optional<std::vector<size_t>> inParts =
-        findAllUtf8MatchesInParts(compiled, subject, parts, deadline, {});
+        findAllUtf8MatchesInParts(compiled, subject, parts, threads, deadline, {});
     if (!single || !inParts) return 0;  // a limit or the budget: nothing to compare
     FUZZ_CHECK(*single == *inParts);
     return 0;

@@ -5,6 +5,7 @@
 #include "fuzz/fuzz_support.h"
 #include "text/codepage.h"
 #include "text/iconv_handle.h"
+#include "text/program_text_check.h"
 
 namespace {
 
@@ -76,6 +77,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string back = gbkToUtf8(text);
     FUZZ_CHECK(isWellFormedUtf8(back));
     if (refused == 0 && wellFormed) FUZZ_CHECK(back == utf8);
+
+    // The check that lets a caller skip this trip says yes only when the trip
+    // changes nothing, and its two ways agree.
+    const bool survives = survivesProgramText(utf8);
+    if (survives) FUZZ_CHECK(back == utf8);
+    if (!wellFormed) FUZZ_CHECK(!survives);
+    FUZZ_CHECK(keepsProgramTextVector(utf8).value_or(survives) == keepsProgramTextScalar(utf8));
 
     // The text is valid in the code page, and iconv read whole agrees with the
     // run-by-run decoder.

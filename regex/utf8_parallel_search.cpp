@@ -1,6 +1,7 @@
 #include "regex/utf8_parallel_search.h"
 
 #include <algorithm>
+#include <atomic>
 #include <exception>
 #include <span>
 #include <system_error>
@@ -151,39 +152,49 @@ private:
 
 std::optional<std::vector<size_t>> findAllUtf8MatchesInParts(
     const std::shared_ptr<const Utf8Pattern>& pattern, std::string_view subject, size_t parts,
-    Clock::time_point deadline, const PartCheck& acceptPart) {
+    size_t threads, Clock::time_point deadline, const PartCheck& acceptPart) {
     parts = std::max<size_t>(parts, 1);
+    threads = std::clamp<size_t>(threads, 1, parts);
     const size_t width = 2 * (pattern->groupCount + 1);
     const std::vector<size_t> bounds = partBoundaries(subject, parts);
     std::vector<PartMatches> found(parts);
-    {
-        const auto runPart = [&](size_t i) {
-            try {
-                Search search{Utf8Search(pattern), subject, width, deadline};
-                const size_t end = std::min(bounds[i + 1], subject.size());
-                // The first part's vector becomes the result: room for all.
-                reserveFor(found[i], i == 0 ? subject.size() : end - bounds[i], width);
-                searchPart(search, bounds[i], bounds[i + 1], found[i]);
-                if (acceptPart && !acceptPart(subject.substr(bounds[i], end - bounds[i]))) {
-                    found[i].stopped = true;
-                }
-            } catch (const std::exception&) {
-                found[i].stopped = true;  // out of memory: let the caller decide
+    std::atomic<size_t> nextPart{0};
+    std::atomic<bool> failed{false};  // no use searching on
+    const auto runPart = [&](Search& search, size_t i) {
+        const size_t end = std::min(bounds[i + 1], subject.size());
+        // The first part's vector becomes the result: room for all.
+        reserveFor(found[i], i == 0 ? subject.size() : end - bounds[i], width);
+        searchPart(search, bounds[i], bounds[i + 1], found[i]);
+        if (acceptPart && !acceptPart(subject.substr(bounds[i], end - bounds[i]))) {
+            found[i].stopped = true;
+        }
+    };
+    // Each thread takes the next part left, so the calling thread starts at
+    // once and a helper that wakes late (a virtual machine's idle core can
+    // take milliseconds) or runs slower just takes fewer parts.
+    const auto takeParts = [&] {
+        try {
+            Search search{Utf8Search(pattern), subject, width, deadline};
+            for (size_t i; !failed && (i = nextPart++) < parts;) {
+                runPart(search, i);
+                if (found[i].stopped) failed = true;
             }
-        };
-        std::vector<std::jthread> workers;
-        for (size_t i = 1; i < parts; ++i) {
+        } catch (const std::exception&) {
+            failed = true;  // out of memory: let the caller decide
+        }
+    };
+    {
+        std::vector<std::jthread> helpers;
+        for (size_t t = 1; t < threads; ++t) {
             try {
-                workers.emplace_back(runPart, i);
+                helpers.emplace_back(takeParts);
             } catch (const std::system_error&) {
-                runPart(i);  // no thread to be had: this part on this one
+                break;  // no thread to be had: the others take its parts
             }
         }
-        runPart(0);
+        takeParts();
     }
-    for (const PartMatches& part : found) {
-        if (part.stopped) return std::nullopt;
-    }
+    if (failed) return std::nullopt;
     Search search{Utf8Search(pattern), subject, width, deadline};
     return Joiner(search, found, bounds).join();
 }

@@ -19,10 +19,10 @@
 // Judges the bytes of one part; parts begin at character starts.
 using PartCheck = std::function<bool(std::string_view part)>;
 
-// As findAllUtf8Matches from 0, with up to `parts` threads; nothing when a
-// limit or `deadline` stopped any part, or `acceptPart` (run by each part's
-// thread on its own bytes, so the whole subject is checked at no extra wait)
-// refused one.
+// As findAllUtf8Matches from 0, the subject cut into `parts` searched by up to
+// `threads` threads; nothing when a limit or `deadline` stopped any part, or
+// `acceptPart` (run by the thread that searched the part, on the part's own
+// bytes, so the whole subject is checked at no extra wait) refused one.
 std::optional<std::vector<size_t>> findAllUtf8MatchesInParts(
     const std::shared_ptr<const Utf8Pattern>& pattern, std::string_view subject, size_t parts,
-    std::chrono::steady_clock::time_point deadline, const PartCheck& acceptPart);
+    size_t threads, std::chrono::steady_clock::time_point deadline, const PartCheck& acceptPart);

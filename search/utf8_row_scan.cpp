@@ -11,9 +11,12 @@
 
 namespace {
 
-// Below this a page is searched by one thread: starting another costs more.
-constexpr size_t bytesPerPart = 1 << 20;
-constexpr size_t maxParts = 8;
+// Parts small enough that the threads share the work evenly, large enough that
+// the match each part searches past its end is a small share of it. A page
+// below two parts' size is searched by one thread: starting another costs more.
+constexpr size_t bytesPerPart = 256 * 1024;
+constexpr size_t maxParts = 256;
+constexpr size_t maxThreads = 8;
 
 const std::shared_ptr<const Utf8Pattern>& rowPatternForUtf8() {
     static const std::shared_ptr<const Utf8Pattern> pattern = compileUtf8Pattern(rowPattern);
@@ -21,8 +24,11 @@ const std::shared_ptr<const Utf8Pattern>& rowPatternForUtf8() {
 }
 
 size_t partsFor(size_t bytes) {
-    const size_t threads = std::max<size_t>(std::thread::hardware_concurrency(), 1);
-    return std::clamp<size_t>(bytes / bytesPerPart, 1, std::min(threads, maxParts));
+    return std::clamp<size_t>(bytes / bytesPerPart, 1, maxParts);
+}
+
+size_t threadsFor(size_t parts) {
+    return std::min({parts, maxThreads, std::max<size_t>(std::thread::hardware_concurrency(), 1)});
 }
 
 }  // namespace
@@ -42,8 +48,9 @@ std::optional<Utf8Rows> scanUtf8Page(std::string_view utf8Page) {
     const std::shared_ptr<const Utf8Pattern>& pattern = rowPatternForUtf8();
     if (!pattern || pattern->groupCount != 4) return std::nullopt;
     const auto deadline = std::chrono::steady_clock::now() + runTimeBudget();
+    const size_t parts = partsFor(text.size());
     std::optional<std::vector<size_t>> offsets = findAllUtf8MatchesInParts(
-        pattern, text, partsFor(text.size()), deadline, survivesProgramText);
+        pattern, text, parts, threadsFor(parts), deadline, survivesProgramText);
     if (!offsets) return std::nullopt;
     return Utf8Rows(text, std::move(*offsets));
 }

@@ -119,9 +119,12 @@ TEST(Utf8ParallelSearch, GivesTheSingleSearchForAnyNumberOfParts) {
         ASSERT_TRUE(pattern) << c.pattern;
         const std::vector<size_t> single = utf8Matches(c.pattern, c.subject);
         for (size_t parts = 1; parts <= 9; ++parts) {
-            EXPECT_EQ(findAllUtf8MatchesInParts(pattern, c.subject, parts, farDeadline(), {}),
-                      single)
-                << c.pattern << " in " << parts << " parts";
+            for (size_t threads : {1, 3}) {
+                EXPECT_EQ(findAllUtf8MatchesInParts(pattern, c.subject, parts, threads,
+                                                    farDeadline(), {}),
+                          single)
+                    << c.pattern << " in " << parts << " parts, " << threads << " threads";
+            }
         }
     }
 }
@@ -137,7 +140,7 @@ TEST(Utf8ParallelSearch, EveryPartGoesThroughTheCheckAndARefusalEndsTheRun) {
         seen.push_back(part);
         return true;
     };
-    ASSERT_TRUE(findAllUtf8MatchesInParts(pattern, subject, 4, farDeadline(), record));
+    ASSERT_TRUE(findAllUtf8MatchesInParts(pattern, subject, 4, 2, farDeadline(), record));
     std::sort(seen.begin(), seen.end(),
               [](std::string_view a, std::string_view b) { return a.data() < b.data(); });
     std::string joined;
@@ -150,9 +153,9 @@ TEST(Utf8ParallelSearch, EveryPartGoesThroughTheCheckAndARefusalEndsTheRun) {
     const PartCheck refuseLast = [&](std::string_view part) {
         return part.data() + part.size() != subject.data() + subject.size();
     };
-    EXPECT_FALSE(findAllUtf8MatchesInParts(pattern, subject, 4, farDeadline(), refuseLast));
-    EXPECT_FALSE(
-        findAllUtf8MatchesInParts(pattern, subject, 2, Clock::now() - std::chrono::seconds(1), {}));
+    EXPECT_FALSE(findAllUtf8MatchesInParts(pattern, subject, 4, 2, farDeadline(), refuseLast));
+    EXPECT_FALSE(findAllUtf8MatchesInParts(pattern, subject, 2, 2,
+                                           Clock::now() - std::chrono::seconds(1), {}));
 }
 
 }  // namespace
