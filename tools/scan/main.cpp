@@ -1,5 +1,9 @@
 // vantrel-scan: runs the row pattern (or a given pattern) over a saved page,
 // the same way the collect command does, and prints what it finds.
+#include <unistd.h>
+
+#include <cerrno>
+#include <charconv>
 #include <cstdio>
 #include <iostream>
 #include <optional>
@@ -34,15 +38,29 @@ std::optional<InputBytes> readPage(const std::string& input, std::string& error)
     return InputBytes::of(std::move(*page));
 }
 
+// Writes all of `bytes` to standard output; a closed pipe or full disk ends
+// the output early, as it would for any filter.
+void writeOut(std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = write(STDOUT_FILENO, bytes.data(), bytes.size());
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) return;
+        bytes.remove_prefix(static_cast<size_t>(written));
+    }
+}
+
 // Output lines gathered and written a block at a time: a block that stays in
-// the cache instead of one string as big as the page's rows.
+// the cache instead of one string as big as the page's rows, handed to the
+// kernel without a second copy through stdio.
 class RowPrinter {
 public:
     explicit RowPrinter(long& number) : number_(number) { block_.reserve(blockSize + 4096); }
     ~RowPrinter() { flush(); }
 
     void print(std::initializer_list<std::string_view> cells) {
-        block_ += std::to_string(++number_);
+        char digits[24];
+        const auto [end, error] = std::to_chars(digits, digits + sizeof digits, ++number_);
+        block_.append(digits, end);
         for (const std::string_view cell : cells) {
             block_ += '\t';
             block_ += cell;
@@ -55,7 +73,7 @@ private:
     static constexpr size_t blockSize = 1 << 16;
 
     void flush() {
-        std::fwrite(block_.data(), 1, block_.size(), stdout);
+        writeOut(block_);
         block_.clear();
     }
 
@@ -90,7 +108,7 @@ void printMatches(const RegexObject& regex) {
         for (int32_t g = 1; g <= groups; ++g) out += '\t' + gbkToUtf8(regex.subMatchText(i, g));
         out += '\n';
     }
-    std::fwrite(out.data(), 1, out.size(), stdout);
+    writeOut(out);
 }
 
 int fail(const std::string& message) {
