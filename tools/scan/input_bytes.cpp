@@ -7,6 +7,8 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <system_error>
+#include <thread>
 #include <utility>
 
 namespace {
@@ -30,6 +32,23 @@ void catchBusErrors() {
     struct sigaction action {};
     action.sa_handler = onBusError;
     sigaction(SIGBUS, &action, nullptr);
+}
+
+// Maps the whole file's pages before the scan reads them, a big file's two
+// halves by two threads at once: for a page of tens of megabytes that is
+// milliseconds of kernel work. Where the kernel cannot (before Linux 5.14),
+// pages are mapped as they are first read.
+void populate(char* p, size_t size) {
+    constexpr size_t pageSize = 4096;
+    constexpr size_t splitFrom = 4 << 20;
+    const size_t half = size < splitFrom ? 0 : size / 2 / pageSize * pageSize;
+    std::jthread helper;
+    try {
+        if (half > 0) helper = std::jthread([=] { madvise(p + half, size - half, MADV_POPULATE_READ); });
+    } catch (const std::system_error&) {
+        madvise(p + half, size - half, MADV_POPULATE_READ);  // no thread: this one does it
+    }
+    madvise(p, half > 0 ? half : size, MADV_POPULATE_READ);
 }
 
 bool readAll(int fd, std::string& out) {
@@ -59,8 +78,9 @@ std::optional<InputBytes> InputBytes::read(const std::string& name) {
     InputBytes input;
     if (S_ISREG(info.st_mode) && info.st_size > 0) {
         const auto size = static_cast<size_t>(info.st_size);
-        void* p = mmap(nullptr, size, PROT_READ, MAP_PRIVATE | MAP_POPULATE, file.fd, 0);
+        void* p = mmap(nullptr, size, PROT_READ, MAP_PRIVATE, file.fd, 0);
         if (p != MAP_FAILED) {
+            populate(static_cast<char*>(p), size);
             catchBusErrors();
             input.mapped_ = {static_cast<char*>(p), Unmap{size}};
             input.size_ = size;
