@@ -20,7 +20,8 @@ cmp "$work/vantrel.txt" "$work/python.txt"
 echo "page: $(stat -c %s "$work/page.html") bytes, $(wc -l < "$work/vantrel.txt") rows, same output"
 echo "python: $python ($("$python" --version))"
 
-hyperfine --warmup 2 --min-runs 10 --export-json "$work/times.json" \
+# -N: no shell in between, whose start-up varies more than a fast command takes.
+hyperfine -N --warmup 3 --min-runs 20 --export-json "$work/times.json" \
     --command-name vantrel-scan "build/bin/vantrel-scan $work/page.html" \
     --command-name reference_scan.py "$python bench/reference_scan.py $work/page.html"
 
