@@ -35,10 +35,12 @@ void reserveFor(PartMatches& part, size_t bytes, size_t width) {
 }
 
 // Searches from `start` and appends matches until one starts at or after
-// `end` (appended as beyond) or none are left.
+// `end` (appended as beyond) or none are left. The clock is read before every
+// 16th search only: a result row takes about half a microsecond to find, and
+// a read of the clock a twentieth of that.
 void searchPart(Search& search, size_t start, size_t end, PartMatches& part) {
-    while (start <= search.subject.size()) {
-        if (Clock::now() >= search.deadline) {
+    for (unsigned searches = 0; start <= search.subject.size(); ++searches) {
+        if (searches % 16 == 0 && Clock::now() >= search.deadline) {
             part.stopped = true;
             return;
         }
