@@ -43,14 +43,16 @@ std::string_view Utf8Rows::group(size_t index, size_t number) const {
     return page_.substr(pair[0], pair[1] - pair[0]);
 }
 
+// The whole page, not cut at a zero byte: the part check refuses a page that
+// holds one (rare, and scanPage cuts it), and looking for it here would be a
+// pass over the page on one thread before the parts start.
 std::optional<Utf8Rows> scanUtf8Page(std::string_view utf8Page) {
-    const std::string_view text = textBytes(utf8Page);
     const std::shared_ptr<const Utf8Pattern>& pattern = rowPatternForUtf8();
     if (!pattern || pattern->groupCount != 4) return std::nullopt;
     const auto deadline = std::chrono::steady_clock::now() + runTimeBudget();
-    const size_t parts = partsFor(text.size());
+    const size_t parts = partsFor(utf8Page.size());
     std::optional<std::vector<size_t>> offsets = findAllUtf8MatchesInParts(
-        pattern, text, parts, threadsFor(parts), deadline, survivesProgramText);
+        pattern, utf8Page, parts, threadsFor(parts), deadline, survivesProgramText);
     if (!offsets) return std::nullopt;
-    return Utf8Rows(text, std::move(*offsets));
+    return Utf8Rows(utf8Page, std::move(*offsets));
 }

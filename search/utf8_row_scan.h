@@ -36,6 +36,7 @@ private:
 };
 
 // The rows scanPage finds, in UTF-8, when scanPage's conversions would leave
-// the page unchanged (survivesProgramText) and no engine limit or time budget
-// ends the run; nothing otherwise, and the caller takes scanPage.
+// the page unchanged (survivesProgramText: no zero byte, for one) and no
+// engine limit or time budget ends the run; nothing otherwise, and the caller
+// takes scanPage.
 std::optional<Utf8Rows> scanUtf8Page(std::string_view utf8Page);

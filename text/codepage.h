@@ -34,9 +34,9 @@ std::string utf8ToGbk(std::string_view utf8);
 std::string gbkToUtf8(std::string_view text);
 
 // Whether gbkToUtf8(utf8ToGbk(utf8)) gives `utf8` back, judged without
-// converting: valid UTF-8 (a zero byte counts as the end, so cut the text with
-// textBytes first) and no character of the BMP's private-use area, where the
-// code page lacks a few characters.
+// converting: valid UTF-8 without a zero byte (program text ends there) and
+// without a character of the BMP's private-use area, where the code page
+// lacks a few characters.
 bool survivesProgramText(std::string_view utf8);
 
 // Program text to UTF-8 through iconv, all or nothing: empty optional when any

@@ -110,30 +110,38 @@ __attribute__((target("ssse3"))) bool keepsProgramTextSsse3(std::string_view utf
     const Tables tables = lookupTables();
     const auto* s = reinterpret_cast<const unsigned char*>(utf8.data());
     const size_t n = utf8.size();
-    __m128i previous = _mm_setzero_si128();
-    __m128i errors = _mm_setzero_si128();
+    const __m128i zero = _mm_setzero_si128();
+    __m128i previous = zero;
+    __m128i errors = zero;
+    __m128i zeroBytes = zero;
     size_t i = 0;
     for (; i + 16 <= n; i += 16) {
         const __m128i input = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + i));
-        // An ASCII block after a complete sequence can hold no error; the
+        zeroBytes = _mm_or_si128(zeroBytes, _mm_cmpeq_epi8(input, zero));
+        // An ASCII block after a complete sequence can hold no other error; the
         // check of the one after it needs only its last bytes, all ASCII.
         if (_mm_movemask_epi8(_mm_or_si128(input, previous)) == 0) continue;
         errors = _mm_or_si128(errors, blockErrors(tables, input, previous));
         previous = input;
-        if (_mm_movemask_epi8(input) == 0) previous = _mm_setzero_si128();
+        if (_mm_movemask_epi8(input) == 0) previous = zero;
     }
-    // The tail, then a block of zeros: a sequence cut off by the end meets ASCII.
-    unsigned char tail[16] = {};
+    // The tail padded with spaces, then a block of spaces: a sequence cut off
+    // by the end meets ASCII.
+    unsigned char tail[16];
+    std::memset(tail, ' ', sizeof tail);
     std::memcpy(tail, s + i, n - i);
     const __m128i last = _mm_loadu_si128(reinterpret_cast<const __m128i*>(tail));
+    zeroBytes = _mm_or_si128(zeroBytes, _mm_cmpeq_epi8(last, zero));
     errors = _mm_or_si128(errors, blockErrors(tables, last, previous));
-    errors = _mm_or_si128(errors, blockErrors(tables, _mm_setzero_si128(), last));
-    return _mm_movemask_epi8(_mm_cmpeq_epi8(errors, _mm_setzero_si128())) == 0xFFFF;
+    errors = _mm_or_si128(errors, blockErrors(tables, _mm_set1_epi8(' '), last));
+    errors = _mm_or_si128(errors, zeroBytes);
+    return _mm_movemask_epi8(_mm_cmpeq_epi8(errors, zero)) == 0xFFFF;
 }
 
 }  // namespace
 
 bool keepsProgramTextScalar(std::string_view utf8) {
+    if (utf8.find('\0') != std::string_view::npos) return false;
     const auto* s = reinterpret_cast<const unsigned char*>(utf8.data());
     const size_t n = utf8.size();
     size_t i = 0;

@@ -1,5 +1,5 @@
 // The two ways survivesProgramText (codepage.h) judges a text: valid UTF-8
-// without a character of the BMP's private-use area. Apart so that tests can
+// without a zero byte or a character of the BMP's private-use area. Apart so that tests can
 // hold one against the other.
 #pragma once
 

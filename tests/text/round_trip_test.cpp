@@ -67,6 +67,8 @@ TEST(SurvivesProgramText, JudgesTexts) {
         {"Chinese, Korean, emoji", bytes({0xE4, 0xB8, 0xAD, 0xED, 0x95, 0x9C, 0xF0, 0x9F, 0x98, 0x80}),
          true},
         {"U+FFFD written in the page", bytes({0x61, 0xEF, 0xBF, 0xBD, 0x62}), true},
+        {"zero byte: program text ends there", std::string("ab\0cd", 5), false},
+        {"zero byte after a long ASCII run", std::string(40, 'x') + std::string(1, '\0'), false},
         {"private-use character the code page lacks", bytes({0x61, 0xEE, 0x9E, 0x8D}), false},
         {"lone continuation byte", bytes({0x61, 0x80, 0x62}), false},
         {"overlong slash", bytes({0xC0, 0xAF}), false},
