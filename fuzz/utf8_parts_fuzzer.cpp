@@ -42,9 +42,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Utf8Search search(compiled);
     const std::optional<std::vector<size_t>> single =
         findAllUtf8Matches(search, subject, 0, deadline);
-    const std::optional<std::vector<size_t>> inParts =
+    const std::optional<Utf8MatchList> inParts =
         findAllUtf8MatchesInParts(compiled, subject, parts, threads, deadline, {});
     if (!single || !inParts) return 0;  // a limit or the budget: nothing to compare
-    FUZZ_CHECK(*single == *inParts);
+    FUZZ_CHECK(*single == inParts->flattened());
+    FUZZ_CHECK(inParts->size() * inParts->width() == single->size());
     return 0;
 }

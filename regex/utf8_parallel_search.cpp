@@ -27,11 +27,11 @@ struct Search {
     Clock::time_point deadline;
 };
 
-// Room for a match every 64 bytes: result rows are far longer, and memory
-// reserved but never written costs no page, while growing a vector of
-// megabytes copies it and touches fresh pages every time.
+// Room for a match every 256 bytes (a result row takes about 600): growing a
+// vector copies it into fresh memory, and a part's vector stays below the
+// size the allocator maps on its own, which would cost a system call to free.
 void reserveFor(PartMatches& part, size_t bytes, size_t width) {
-    part.offsets.reserve(width * (bytes / 64 + 4));
+    part.offsets.reserve(width * (bytes / 256 + 4));
 }
 
 // Searches from `start` and appends matches until one starts at or after
@@ -98,43 +98,47 @@ std::optional<size_t> matchStartingAt(const PartMatches& part, size_t width, siz
 class Joiner {
 public:
     Joiner(Search& search, std::vector<PartMatches>& parts, const std::vector<size_t>& bounds)
-        : search_(search), parts_(parts), bounds_(bounds) {}
+        : search_(search), parts_(parts), bounds_(bounds), list_(search.width) {}
 
-    std::optional<std::vector<size_t>> join() {
-        std::vector<size_t> result = std::move(parts_[0].offsets);
-        bool beyond = parts_[0].hasBeyond;
+    std::optional<Utf8MatchList> join() {
+        std::vector<size_t> carried;  // a match that starts in a later part
+        bool beyond = addFrom(0, 0, carried);
         for (size_t index = 1; index < parts_.size() && beyond; ++index) {
-            // The match at result's end starts in part `index` or later.
-            const size_t width = search_.width;
-            std::vector<size_t> last(result.end() - static_cast<long>(width), result.end());
-            result.resize(result.size() - width);
-            if (!meet(index, last, result, beyond)) return std::nullopt;
+            if (!meet(index, carried, beyond)) return std::nullopt;
         }
-        return result;
+        for (PartMatches& part : parts_) list_.keep(std::move(part.offsets));
+        return std::move(list_);
     }
 
 private:
+    // Adds part `index`'s matches from offset `at` on; its beyond match, if
+    // it has one, goes to `carried` instead. Returns whether it had one.
+    bool addFrom(size_t index, size_t at, std::vector<size_t>& carried) {
+        const PartMatches& part = parts_[index];
+        size_t end = part.offsets.size();
+        if (part.hasBeyond) {
+            end -= search_.width;
+            carried.assign(part.offsets.begin() + static_cast<long>(end), part.offsets.end());
+        }
+        list_.addRun(part.offsets, at, end);
+        return part.hasBeyond;
+    }
+
     // Finds where the sequence that reached `match` meets part `index`'s own,
     // searching on by itself across the part where they do not meet at once.
-    bool meet(size_t index, std::vector<size_t> match, std::vector<size_t>& result, bool& beyond) {
+    bool meet(size_t index, std::vector<size_t>& match, bool& beyond) {
         const PartMatches& part = parts_[index];
-        const size_t width = search_.width;
         const size_t end = bounds_[index + 1];
         for (;;) {
-            if (match[0] >= end) {  // belongs to a later part
-                result.insert(result.end(), match.begin(), match.end());
-                beyond = true;
+            if (match[0] >= end) return true;  // belongs to a later part: carried on
+            if (const std::optional<size_t> at = matchStartingAt(part, search_.width, match[0])) {
+                beyond = addFrom(index, *at, match);
                 return true;
             }
-            if (const std::optional<size_t> at = matchStartingAt(part, width, match[0])) {
-                result.insert(result.end(), part.offsets.begin() + static_cast<long>(*at),
-                              part.offsets.end());
-                beyond = part.hasBeyond;
-                return true;
-            }
-            result.insert(result.end(), match.begin(), match.end());
-            PartMatches next;
             const size_t start = nextSearchStart(search_.subject, match[0], match[1]);
+            const std::vector<size_t>& kept = list_.keep(std::move(match));
+            list_.addRun(kept, 0, kept.size());
+            PartMatches next;
             searchPart(search_, start, start, next);  // at most one match
             if (next.stopped) return false;
             if (next.offsets.empty()) {
@@ -148,11 +152,38 @@ private:
     Search& search_;
     std::vector<PartMatches>& parts_;
     const std::vector<size_t>& bounds_;
+    Utf8MatchList list_;
 };
 
 }  // namespace
 
-std::optional<std::vector<size_t>> findAllUtf8MatchesInParts(
+const size_t* Utf8MatchList::operator[](size_t index) const {
+    // The last run that starts at or before `index`.
+    const auto run = std::upper_bound(runs_.begin(), runs_.end(), index,
+                                      [](size_t i, const Run& r) { return i < r.before; }) -
+                     1;
+    return run->first + (index - run->before) * width_;
+}
+
+std::vector<size_t> Utf8MatchList::flattened() const {
+    std::vector<size_t> all;
+    all.reserve(count_ * width_);
+    for (size_t i = 0; i < count_; ++i) all.insert(all.end(), (*this)[i], (*this)[i] + width_);
+    return all;
+}
+
+void Utf8MatchList::addRun(const std::vector<size_t>& offsets, size_t from, size_t to) {
+    if (to <= from) return;
+    runs_.push_back({offsets.data() + from, count_});
+    count_ += (to - from) / width_;
+}
+
+const std::vector<size_t>& Utf8MatchList::keep(std::vector<size_t> offsets) {
+    storage_.push_back(std::move(offsets));
+    return storage_.back();
+}
+
+std::optional<Utf8MatchList> findAllUtf8MatchesInParts(
     const std::shared_ptr<const Utf8Pattern>& pattern, std::string_view subject, size_t parts,
     size_t threads, Clock::time_point deadline, const PartCheck& acceptPart) {
     parts = std::max<size_t>(parts, 1);
@@ -164,8 +195,7 @@ std::optional<std::vector<size_t>> findAllUtf8MatchesInParts(
     std::atomic<bool> failed{false};  // no use searching on
     const auto runPart = [&](Search& search, size_t i) {
         const size_t end = std::min(bounds[i + 1], subject.size());
-        // The first part's vector becomes the result: room for all.
-        reserveFor(found[i], i == 0 ? subject.size() : end - bounds[i], width);
+        reserveFor(found[i], end - bounds[i], width);
         searchPart(search, bounds[i], bounds[i + 1], found[i]);
         if (acceptPart && !acceptPart(subject.substr(bounds[i], end - bounds[i]))) {
             found[i].stopped = true;

@@ -34,11 +34,12 @@ size_t threadsFor(size_t parts) {
 }  // namespace
 
 Utf8Row Utf8Rows::operator[](size_t index) const {
-    return {group(index, 1), group(index, 2), group(index, 3), group(index, 4)};
+    const size_t* match = matches_[index];
+    return {group(match, 1), group(match, 2), group(match, 3), group(match, 4)};
 }
 
-std::string_view Utf8Rows::group(size_t index, size_t number) const {
-    const size_t* pair = offsets_.data() + index * matchWidth + 2 * number;
+std::string_view Utf8Rows::group(const size_t* match, size_t number) const {
+    const size_t* pair = match + 2 * number;
     if (pair[0] == PCRE2_UNSET) return {};
     return page_.substr(pair[0], pair[1] - pair[0]);
 }
@@ -51,8 +52,8 @@ std::optional<Utf8Rows> scanUtf8Page(std::string_view utf8Page) {
     if (!pattern || pattern->groupCount != 4) return std::nullopt;
     const auto deadline = std::chrono::steady_clock::now() + runTimeBudget();
     const size_t parts = partsFor(utf8Page.size());
-    std::optional<std::vector<size_t>> offsets = findAllUtf8MatchesInParts(
+    std::optional<Utf8MatchList> matches = findAllUtf8MatchesInParts(
         pattern, utf8Page, parts, threadsFor(parts), deadline, survivesProgramText);
-    if (!offsets) return std::nullopt;
-    return Utf8Rows(utf8Page, std::move(*offsets));
+    if (!matches) return std::nullopt;
+    return Utf8Rows(utf8Page, std::move(*matches));
 }

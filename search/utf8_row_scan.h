@@ -9,6 +9,8 @@
 #include <utility>
 #include <vector>
 
+#include "regex/utf8_parallel_search.h"
+
 // Views into the scanned page.
 struct Utf8Row {
     std::string_view updateTime;
@@ -20,19 +22,17 @@ struct Utf8Row {
 // The rows of one scan, read from the match offsets when asked for.
 class Utf8Rows {
 public:
-    Utf8Rows(std::string_view page, std::vector<size_t> offsets)
-        : page_(page), offsets_(std::move(offsets)) {}
+    Utf8Rows(std::string_view page, Utf8MatchList matches)
+        : page_(page), matches_(std::move(matches)) {}
 
-    size_t size() const { return offsets_.size() / matchWidth; }
+    size_t size() const { return matches_.size(); }
     Utf8Row operator[](size_t index) const;
 
 private:
-    static constexpr size_t matchWidth = 2 * 5;  // the whole match and four groups
-
-    std::string_view group(size_t index, size_t number) const;
+    std::string_view group(const size_t* match, size_t number) const;
 
     std::string_view page_;
-    std::vector<size_t> offsets_;
+    Utf8MatchList matches_;
 };
 
 // The rows scanPage finds, in UTF-8, when scanPage's conversions would leave
