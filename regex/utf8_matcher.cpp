@@ -73,9 +73,9 @@ Utf8Search::Outcome Utf8Search::find(std::string_view subject, size_t start) {
     // Compiled with PCRE2_MATCH_INVALID_UTF, the pattern is safe on any bytes
     // with PCRE2_NO_UTF_CHECK; without it every call would check the rest of
     // the subject again, twice the time of the whole search on a big page.
-    const int rc = pcre2_match_8(pattern_->code.get(),
-                                 reinterpret_cast<PCRE2_SPTR8>(subject.data()), subject.size(),
-                                 start, PCRE2_NO_UTF_CHECK, data_.get(), context_.get());
+    const int rc =
+        pcre2_match_8(pattern_->code.get(), reinterpret_cast<PCRE2_SPTR8>(subject.data()),
+                      subject.size(), start, PCRE2_NO_UTF_CHECK, data_.get(), context_.get());
     if (rc >= 0) return Outcome::Found;
     return rc == PCRE2_ERROR_NOMATCH ? Outcome::NoMore : Outcome::Stopped;
 }

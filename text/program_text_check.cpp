@@ -45,7 +45,7 @@ constexpr char tooLarge = 1 << 3;   // F4 90..BF, F5..FF
 constexpr char surrogate = 1 << 4;  // ED A0..BF
 constexpr char overlong2 = 1 << 5;  // C0, C1
 constexpr char tooLarge1000 = 1 << 6;
-constexpr char overlong4 = 1 << 6;  // F0 80..8F
+constexpr char overlong4 = 1 << 6;                    // F0 80..8F
 constexpr char twoConts = static_cast<char>(1 << 7);  // a continuation where none may be
 constexpr char carry = tooShort | tooLong | twoConts;
 
@@ -64,8 +64,7 @@ Tables lookupTables() {
                       carry | tooLarge | tooLarge1000, carry | tooLarge | tooLarge1000,
                       carry | tooLarge | tooLarge1000, carry | tooLarge | tooLarge1000,
                       carry | tooLarge | tooLarge1000, carry | tooLarge | tooLarge1000,
-                      carry | tooLarge | tooLarge1000,
-                      carry | tooLarge | tooLarge1000 | surrogate,
+                      carry | tooLarge | tooLarge1000, carry | tooLarge | tooLarge1000 | surrogate,
                       carry | tooLarge | tooLarge1000, carry | tooLarge | tooLarge1000),
         _mm_setr_epi8(tooShort, tooShort, tooShort, tooShort, tooShort, tooShort, tooShort,
                       tooShort,
@@ -100,8 +99,8 @@ __attribute__((target("ssse3"))) __m128i blockErrors(const Tables& tables, __m12
     // The private-use area: EE anywhere, EF then 80..A3.
     const __m128i leadsEE = _mm_cmpeq_epi8(input, _mm_set1_epi8(static_cast<char>(0xEE)));
     const __m128i afterEF = _mm_cmpeq_epi8(prev1, _mm_set1_epi8(static_cast<char>(0xEF)));
-    const __m128i atMostA3 = _mm_cmpeq_epi8(
-        _mm_min_epu8(input, _mm_set1_epi8(static_cast<char>(0xA3))), input);
+    const __m128i atMostA3 =
+        _mm_cmpeq_epi8(_mm_min_epu8(input, _mm_set1_epi8(static_cast<char>(0xA3))), input);
     const __m128i privateUse = _mm_or_si128(leadsEE, _mm_and_si128(afterEF, atMostA3));
     return _mm_or_si128(lengthErrors, privateUse);
 }

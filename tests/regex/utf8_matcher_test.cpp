@@ -60,13 +60,17 @@ struct PatternCase {
 // several bytes or units, case folding beyond ASCII, word edges, empty matches.
 const PatternCase patternCases[] = {
     {"中.", "一中文二中\xF0\x9F\x98\x80三"},
-    {"(.)(.)", "a中\xF0\x9F\x98\x80" "b"},
+    {"(.)(.)",
+     "a中\xF0\x9F\x98\x80"
+     "b"},
     {"class", "CLASS clas\xC5\xBF"},  // U+017F folds to s
     {"blank", "BLAN\xE2\x84\xAA"},    // U+212A folds to k
     {"x*", "中文x"},
     {"\\B文", "中文 文"},
     {"^\\w+$", "abc\n中文\ndef"},
-    {"[^a]+", "a中\xF0\x9F\x98\x80" "a"},
+    {"[^a]+",
+     "a中\xF0\x9F\x98\x80"
+     "a"},
     {"\\bword\\b", "word,中word文 words"},
     {"(a)|b", "ba"},
     {"<tr class=.*?>\\n(.*?)</td>", "<TR class=\"x\">\n中文</td>\n<tr class=y>\nno"},
@@ -120,8 +124,8 @@ TEST(Utf8ParallelSearch, GivesTheSingleSearchForAnyNumberOfParts) {
         const std::vector<size_t> single = utf8Matches(c.pattern, c.subject);
         for (size_t parts = 1; parts <= 9; ++parts) {
             for (size_t threads : {1, 3}) {
-                const auto inParts = findAllUtf8MatchesInParts(pattern, c.subject, parts,
-                                                               threads, farDeadline(), {});
+                const auto inParts = findAllUtf8MatchesInParts(pattern, c.subject, parts, threads,
+                                                               farDeadline(), {});
                 ASSERT_TRUE(inParts);
                 EXPECT_EQ(inParts->flattened(), single)
                     << c.pattern << " in " << parts << " parts, " << threads << " threads";

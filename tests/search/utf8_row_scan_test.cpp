@@ -19,14 +19,18 @@ std::string rowMarkup(const std::string& name, const std::string& link = "magnet
     return "<tr class=\"odd\">\n"
            "            <td><a href=\"/bt/1.htm\" target=\"_blank\">2024-01-02</a></td>\n"
            "            <td>1.5 GB</td>\n"
-           "\t\t\t<td><a href=\"/bt/1.htm\" title=\"" + name + "\" target=\"_blank\">" + name +
+           "\t\t\t<td><a href=\"/bt/1.htm\" title=\"" +
+           name + "\" target=\"_blank\">" + name +
            "</a></td>\n"
-           "\t\t\t<td><a href=\"" + link + "\" title=\"" + name + "\" target=\"_blank\">x</a></td>\n"
+           "\t\t\t<td><a href=\"" +
+           link + "\" title=\"" + name +
+           "\" target=\"_blank\">x</a></td>\n"
            "\t\t\t</tr>\n";
 }
 
 std::string replaceAll(std::string text, const std::string& from, const std::string& to) {
-    for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
+    for (size_t at = text.find(from); at != std::string::npos;
+         at = text.find(from, at + to.size())) {
         text.replace(at, from.size(), to);
     }
     return text;
@@ -77,7 +81,11 @@ const PageCase pageCases[] = {
      rowMarkup("a") + std::string(1, '\0') + rowMarkup("b"), false, 1},
     {"empty page", "", true, 0},
     {"private-use character the code page lacks", rowMarkup("a\xEE\x9E\x8D"), false, 1},
-    {"invalid UTF-8 in a name", rowMarkup("a\xFF" "b") + rowMarkup("c"), false, 2},
+    {"invalid UTF-8 in a name",
+     rowMarkup("a\xFF"
+               "b") +
+         rowMarkup("c"),
+     false, 2},
     {"cut sequence at the end", rowMarkup("a") + "\xE4\xB8", false, 1},
 };
 

@@ -51,7 +51,8 @@ TEST(SurvivesProgramText, EveryCharacterItAcceptsComesBackUnchanged) {
                 ++refused;
             }
         }
-        EXPECT_EQ(gbkToUtf8(utf8ToGbk(accepted)), accepted) << "plane " << static_cast<unsigned>(plane);
+        EXPECT_EQ(gbkToUtf8(utf8ToGbk(accepted)), accepted)
+            << "plane " << static_cast<unsigned>(plane);
     }
     EXPECT_EQ(refused, 0xF8FFu - 0xE000u + 1);  // the BMP's private-use area only
 }
@@ -64,8 +65,8 @@ TEST(SurvivesProgramText, JudgesTexts) {
     } const cases[] = {
         {"empty", "", true},
         {"markup", "<tr class=\"a\">\n\t<td>", true},
-        {"Chinese, Korean, emoji", bytes({0xE4, 0xB8, 0xAD, 0xED, 0x95, 0x9C, 0xF0, 0x9F, 0x98, 0x80}),
-         true},
+        {"Chinese, Korean, emoji",
+         bytes({0xE4, 0xB8, 0xAD, 0xED, 0x95, 0x9C, 0xF0, 0x9F, 0x98, 0x80}), true},
         {"U+FFFD written in the page", bytes({0x61, 0xEF, 0xBF, 0xBD, 0x62}), true},
         {"zero byte: program text ends there", std::string("ab\0cd", 5), false},
         {"zero byte after a long ASCII run", std::string(40, 'x') + std::string(1, '\0'), false},
@@ -100,9 +101,9 @@ TEST(SurvivesProgramText, VectorAndScalarChecksAgree) {
                 << "U+" << std::hex << static_cast<unsigned>(cp);
         }
     }
-    const unsigned char alphabet[] = {0x00, 0x41, 0x7F, 0x80, 0x8F, 0x90, 0x9F, 0xA0, 0xA3, 0xA4,
-                                      0xBF, 0xC0, 0xC1, 0xC2, 0xDF, 0xE0, 0xE4, 0xED, 0xEE, 0xEF,
-                                      0xF0, 0xF4, 0xF5, 0xFF};
+    const unsigned char alphabet[] = {0x00, 0x41, 0x7F, 0x80, 0x8F, 0x90, 0x9F, 0xA0,
+                                      0xA3, 0xA4, 0xBF, 0xC0, 0xC1, 0xC2, 0xDF, 0xE0,
+                                      0xE4, 0xED, 0xEE, 0xEF, 0xF0, 0xF4, 0xF5, 0xFF};
     std::mt19937 random(12345);
     std::uniform_int_distribution<size_t> pick(0, sizeof alphabet - 1);
     std::uniform_int_distribution<size_t> length(0, 40);
@@ -113,9 +114,9 @@ TEST(SurvivesProgramText, VectorAndScalarChecksAgree) {
     }
     // Valid texts of characters near every edge, half of them with one byte
     // changed or cut: most random bytes above are plainly invalid.
-    const char32_t edges[] = {0x41,   0x7F,   0x80,   0x7FF,  0x800,   0x4E2D,  0xD7FF,
-                              0xE000, 0xE78D, 0xF8FF, 0xF900, 0xFFFD,  0xFFFF,  0x10000,
-                              0x1F600, 0xFFFFF, 0x100000, 0x10FFFF};
+    const char32_t edges[] = {0x41,   0x7F,    0x80,    0x7FF,   0x800,    0x4E2D,
+                              0xD7FF, 0xE000,  0xE78D,  0xF8FF,  0xF900,   0xFFFD,
+                              0xFFFF, 0x10000, 0x1F600, 0xFFFFF, 0x100000, 0x10FFFF};
     std::uniform_int_distribution<size_t> pickEdge(0, std::size(edges) - 1);
     std::uniform_int_distribution<size_t> count(1, 12);
     std::uniform_int_distribution<int> anyByte(0, 255);

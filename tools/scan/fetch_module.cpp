@@ -20,9 +20,9 @@ struct NetworkSession {
 }  // namespace
 
 extern "C" __attribute__((visibility("default"))) void vantrelScanFetch(const char* url,
-                                                                         size_t urlLength,
-                                                                         TakePage takePage,
-                                                                         void* context) {
+                                                                        size_t urlLength,
+                                                                        TakePage takePage,
+                                                                        void* context) {
     static NetworkSession session;
     const std::string page = fetchUrl(std::string_view(url, urlLength));
     takePage(context, page.data(), page.size());

@@ -44,7 +44,8 @@ void populate(char* p, size_t size) {
     const size_t half = size < splitFrom ? 0 : size / 2 / pageSize * pageSize;
     std::jthread helper;
     try {
-        if (half > 0) helper = std::jthread([=] { madvise(p + half, size - half, MADV_POPULATE_READ); });
+        if (half > 0)
+            helper = std::jthread([=] { madvise(p + half, size - half, MADV_POPULATE_READ); });
     } catch (const std::system_error&) {
         madvise(p + half, size - half, MADV_POPULATE_READ);  // no thread: this one does it
     }
@@ -54,7 +55,8 @@ void populate(char* p, size_t size) {
 bool readAll(int fd, std::string& out) {
     char buffer[1 << 16];
     ssize_t got;
-    while ((got = ::read(fd, buffer, sizeof buffer)) > 0) out.append(buffer, static_cast<size_t>(got));
+    while ((got = ::read(fd, buffer, sizeof buffer)) > 0)
+        out.append(buffer, static_cast<size_t>(got));
     return got == 0;
 }
 
@@ -71,7 +73,8 @@ InputBytes InputBytes::of(std::string bytes) {
 }
 
 std::optional<InputBytes> InputBytes::read(const std::string& name) {
-    const FileDescriptor file{name == "-" ? STDIN_FILENO : open(name.c_str(), O_RDONLY | O_CLOEXEC)};
+    const FileDescriptor file{name == "-" ? STDIN_FILENO
+                                          : open(name.c_str(), O_RDONLY | O_CLOEXEC)};
     if (file.fd < 0) return std::nullopt;
     struct stat info {};
     if (fstat(file.fd, &info) != 0 || S_ISDIR(info.st_mode)) return std::nullopt;

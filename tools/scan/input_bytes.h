@@ -16,7 +16,9 @@ public:
     // Bytes the program already holds, a fetched page for one.
     static InputBytes of(std::string bytes);
 
-    std::string_view view() const { return mapped_ ? std::string_view(mapped_.get(), size_) : read_; }
+    std::string_view view() const {
+        return mapped_ ? std::string_view(mapped_.get(), size_) : read_;
+    }
 
 private:
     struct Unmap {
