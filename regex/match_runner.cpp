@@ -10,15 +10,12 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// What the start-position callout looks at. The clock is read at every call:
-// one position may take tens of milliseconds, so skipping reads would let the
-// search run on that many positions past the deadline.
-struct Deadline {
-    Clock::time_point at;
-};
-
-int endSearchAtDeadline(pcre2_callout_block_16*, void* data) {
-    return Clock::now() >= static_cast<const Deadline*>(data)->at ? PCRE2_ERROR_CALLOUT : 0;
+// The start-position callout; `deadline` is the run's. The clock is read at
+// every call: one position may take tens of milliseconds, so skipping reads
+// would let the search run on that many positions past the deadline.
+int endSearchAtDeadline(pcre2_callout_block_16*, void* deadline) {
+    return Clock::now() >= *static_cast<const Clock::time_point*>(deadline) ? PCRE2_ERROR_CALLOUT
+                                                                            : 0;
 }
 
 struct MatchRun {
@@ -27,7 +24,7 @@ struct MatchRun {
     Pcre2MatchData data;
 };
 
-MatchRun prepareRun(const CompiledPattern& pattern, Deadline& deadline) {
+MatchRun prepareRun(const CompiledPattern& pattern, Clock::time_point& deadline) {
     MatchRun run;
     run.context.reset(pcre2_match_context_create_16(nullptr));
     run.data.reset(pcre2_match_data_create_from_pattern_16(pattern.code.get(), nullptr));
@@ -59,7 +56,7 @@ size_t nextStart(std::u16string_view subject, size_t begin, size_t end) {
 std::vector<size_t> findMatches(const CompiledPattern& pattern, std::u16string_view subject,
                                 bool global) {
     std::vector<size_t> offsets;
-    Deadline deadline{Clock::now() + runTimeBudget()};
+    Clock::time_point deadline = Clock::now() + runTimeBudget();
     const MatchRun run = prepareRun(pattern, deadline);
     if (!run.context || !run.data) return offsets;
     const auto* text = reinterpret_cast<PCRE2_SPTR16>(subject.data());
@@ -67,7 +64,7 @@ std::vector<size_t> findMatches(const CompiledPattern& pattern, std::u16string_v
     const PCRE2_SIZE* ovector = pcre2_get_ovector_pointer_16(run.data.get());
     size_t start = 0;
     while (start <= subject.size()) {
-        if (!offsets.empty() && Clock::now() >= deadline.at) break;
+        if (!offsets.empty() && Clock::now() >= deadline) break;
         const int rc = pcre2_match_16(pattern.code.get(), text, subject.size(), start, 0,
                                       run.data.get(), run.context.get());
         if (rc < 0) break;  // no further match, a limit reached, or the deadline

@@ -7,6 +7,8 @@
 #include <system_error>
 #include <thread>
 
+#include "text/utf8.h"
+
 namespace {
 
 using Clock = std::chrono::steady_clock;
@@ -60,7 +62,7 @@ void searchPart(Search& search, size_t start, size_t end, PartMatches& part) {
 }
 
 size_t characterStartAtOrAfter(std::string_view subject, size_t i) {
-    while (i < subject.size() && (static_cast<unsigned char>(subject[i]) & 0xC0) == 0x80) ++i;
+    while (i < subject.size() && isUtf8Trail(static_cast<unsigned char>(subject[i]))) ++i;
     return i;
 }
 
@@ -195,11 +197,13 @@ std::optional<Utf8MatchList> findAllUtf8MatchesInParts(
     std::atomic<bool> failed{false};  // no use searching on
     const auto runPart = [&](Search& search, size_t i) {
         const size_t end = std::min(bounds[i + 1], subject.size());
-        reserveFor(found[i], end - bounds[i], width);
-        searchPart(search, bounds[i], bounds[i + 1], found[i]);
+        // Checked first: a refused part ends the run, and its search would be lost.
         if (acceptPart && !acceptPart(subject.substr(bounds[i], end - bounds[i]))) {
             found[i].stopped = true;
+            return;
         }
+        reserveFor(found[i], end - bounds[i], width);
+        searchPart(search, bounds[i], bounds[i + 1], found[i]);
     };
     // Each thread takes the next part left, so the calling thread starts at
     // once and a helper that wakes late (a virtual machine's idle core can

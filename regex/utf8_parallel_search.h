@@ -54,8 +54,8 @@ using PartCheck = std::function<bool(std::string_view part)>;
 
 // As findAllUtf8Matches from 0, the subject cut into `parts` searched by up to
 // `threads` threads; nothing when a limit or `deadline` stopped any part, or
-// `acceptPart` (run by the thread that searched the part, on the part's own
-// bytes, so the whole subject is checked at no extra wait) refused one.
+// `acceptPart` (run on the part's own bytes by the thread that then searches
+// it, so the whole subject is checked at no extra wait) refused one.
 std::optional<Utf8MatchList> findAllUtf8MatchesInParts(
     const std::shared_ptr<const Utf8Pattern>& pattern, std::string_view subject, size_t parts,
     size_t threads, std::chrono::steady_clock::time_point deadline, const PartCheck& acceptPart);

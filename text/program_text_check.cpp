@@ -5,12 +5,9 @@
 #include <cstring>
 
 #include "text/ascii_runs.h"
+#include "text/utf8.h"
 
 namespace {
-
-bool isTrail(unsigned char b) {
-    return (b & 0xC0) == 0x80;
-}
 
 // The length of the valid sequence at s[i] that program text keeps, or 0.
 // The second byte's range rules out overlong forms, surrogates and values
@@ -18,16 +15,16 @@ bool isTrail(unsigned char b) {
 size_t keptSequenceLength(const unsigned char* s, size_t i, size_t n) {
     const unsigned char lead = s[i];
     const size_t left = n - i;
-    if (lead >= 0xC2 && lead <= 0xDF) return left >= 2 && isTrail(s[i + 1]) ? 2 : 0;
+    if (lead >= 0xC2 && lead <= 0xDF) return left >= 2 && isUtf8Trail(s[i + 1]) ? 2 : 0;
     if (lead >= 0xE0 && lead <= 0xEF) {
-        if (left < 3 || lead == 0xEE || !isTrail(s[i + 2])) return 0;
+        if (left < 3 || lead == 0xEE || !isUtf8Trail(s[i + 2])) return 0;
         const unsigned char second = s[i + 1];
         const unsigned char lower = lead == 0xE0 ? 0xA0 : (lead == 0xEF ? 0xA4 : 0x80);
         const unsigned char upper = lead == 0xED ? 0x9F : 0xBF;
         return second >= lower && second <= upper ? 3 : 0;
     }
     if (lead >= 0xF0 && lead <= 0xF4) {
-        if (left < 4 || !isTrail(s[i + 2]) || !isTrail(s[i + 3])) return 0;
+        if (left < 4 || !isUtf8Trail(s[i + 2]) || !isUtf8Trail(s[i + 3])) return 0;
         const unsigned char second = s[i + 1];
         const unsigned char lower = lead == 0xF0 ? 0x90 : 0x80;
         const unsigned char upper = lead == 0xF4 ? 0x8F : 0xBF;

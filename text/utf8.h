@@ -5,6 +5,11 @@
 #include <string>
 #include <string_view>
 
+// A byte that continues a sequence (10xxxxxx) and starts no character.
+inline bool isUtf8Trail(unsigned char b) {
+    return (b & 0xC0) == 0x80;
+}
+
 // Decodes the non-ASCII sequence that starts at s[i] into `cp` and returns the
 // index after it. A maximal invalid subpart gives U+FFFD; a byte that breaks a
 // sequence is not consumed, so it starts the next one.

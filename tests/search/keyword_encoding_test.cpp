@@ -3,14 +3,9 @@
 #include <string>
 
 #include "search/keyword_encoding.h"
+#include "tests/bytes.h"
 
 namespace {
-
-std::string bytes(std::initializer_list<unsigned> values) {
-    std::string out;
-    for (unsigned v : values) out.push_back(static_cast<char>(v));
-    return out;
-}
 
 struct Case {
     const char* name;

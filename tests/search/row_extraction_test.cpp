@@ -5,26 +5,9 @@
 
 #include "regex/regex_object.h"
 #include "search/row_extraction.h"
+#include "tests/search/row_markup.h"
 
 namespace {
-
-struct RowFields {
-    std::string time, size, link, name;
-};
-
-// One result row as the site writes it (UTF-8, LF line ends).
-std::string rowMarkup(const RowFields& f, const std::string& lineEnd = "\n") {
-    return "<tr class=\"odd\">" + lineEnd +
-           "            <td><a href=\"/bt/123.htm\" target=\"_blank\">" + f.time + "</a></td>" +
-           lineEnd + "            <td>" + f.size + "</td>" + lineEnd +
-           "\t\t\t<td><a href=\"/bt/123.htm\" title=\"" + f.name + "\" target=\"_blank\">" +
-           f.name + "</a></td>" + lineEnd + "\t\t\t<td><a href=\"" + f.link + "\" title=\"" +
-           f.name + "\" target=\"_blank\">link</a></td>" + lineEnd + "\t\t\t</tr>" + lineEnd;
-}
-
-std::string page(const std::string& rows) {
-    return "<html><body><table>\n" + rows + "</table></body></html>\n";
-}
 
 const RowFields first{"2024-01-02", "1.5 GB", "magnet:?xt=urn:btih:AAA&amp;dn=x", "first.mkv"};
 const RowFields second{"2024-03-04", "700 MB", "magnet:?xt=urn:btih:BBB", "second.avi"};

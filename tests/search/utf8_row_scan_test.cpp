@@ -10,22 +10,15 @@
 
 #include "regex/regex_object.h"
 #include "search/row_extraction.h"
+#include "tests/search/row_markup.h"
 #include "text/codepage.h"
 #include "tools/demo-site/result_page.h"
 
 namespace {
 
+// A row whose name and link are what a case is about.
 std::string rowMarkup(const std::string& name, const std::string& link = "magnet:?xt=urn:btih:A") {
-    return "<tr class=\"odd\">\n"
-           "            <td><a href=\"/bt/1.htm\" target=\"_blank\">2024-01-02</a></td>\n"
-           "            <td>1.5 GB</td>\n"
-           "\t\t\t<td><a href=\"/bt/1.htm\" title=\"" +
-           name + "\" target=\"_blank\">" + name +
-           "</a></td>\n"
-           "\t\t\t<td><a href=\"" +
-           link + "\" title=\"" + name +
-           "\" target=\"_blank\">x</a></td>\n"
-           "\t\t\t</tr>\n";
+    return rowMarkup(RowFields{"2024-01-02", "1.5 GB", link, name});
 }
 
 std::string replaceAll(std::string text, const std::string& from, const std::string& to) {

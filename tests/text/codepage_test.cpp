@@ -5,16 +5,11 @@
 #include <string>
 #include <string_view>
 
+#include "tests/bytes.h"
 #include "text/codepage.h"
 #include "text/gb18030.h"
 
 namespace {
-
-std::string bytes(std::initializer_list<unsigned> values) {
-    std::string out;
-    for (unsigned v : values) out.push_back(static_cast<char>(v));
-    return out;
-}
 
 struct Utf8Case {
     const char* name;

@@ -5,16 +5,11 @@
 #include <random>
 #include <string>
 
+#include "tests/bytes.h"
 #include "text/codepage.h"
 #include "text/program_text_check.h"
 
 namespace {
-
-std::string bytes(std::initializer_list<unsigned> values) {
-    std::string out;
-    for (unsigned v : values) out.push_back(static_cast<char>(v));
-    return out;
-}
 
 std::string utf8Of(char32_t cp) {
     std::string out;

@@ -25,7 +25,7 @@ std::string modulePath() {
     return path.substr(0, path.rfind('/') + 1) + VANTREL_SCAN_FETCH_MODULE;
 }
 
-void appendPage(void* context, const char* bytes, size_t size) {
+void copyPage(void* context, const char* bytes, size_t size) {
     static_cast<std::string*>(context)->assign(bytes, size);
 }
 
@@ -40,6 +40,6 @@ std::optional<std::string> fetchWebPage(const std::string& url, std::string& err
         return std::nullopt;
     }
     std::string page;
-    fetch(url.data(), url.size(), appendPage, &page);
+    fetch(url.data(), url.size(), copyPage, &page);
     return page;
 }
