@@ -20,15 +20,24 @@ std::optional<std::string> translateUtf8Pattern(std::string_view pattern) {
     return pcre2;
 }
 
-Pcre2Code8 compile(std::string_view pcre2Pattern, PatternOptions options) {
+Pcre2Code8 compile(std::string_view pcre2Pattern, uint32_t compileOptions) {
     Pcre2CompileContext8 context(pcre2_compile_context_create_8(nullptr));
     if (!context) return nullptr;
     pcre2_set_newline_8(context.get(), PCRE2_NEWLINE_LF);
     int error = 0;
     PCRE2_SIZE errorOffset = 0;
     return Pcre2Code8(pcre2_compile_8(reinterpret_cast<PCRE2_SPTR8>(pcre2Pattern.data()),
-                                      pcre2Pattern.size(), pcre2CompileOptions(options), &error,
-                                      &errorOffset, context.get()));
+                                      pcre2Pattern.size(), compileOptions, &error, &errorOffset,
+                                      context.get()));
+}
+
+std::shared_ptr<const Utf8Pattern> finish(Pcre2Code8 code) {
+    if (!code) return nullptr;
+    auto compiled = std::make_shared<Utf8Pattern>();
+    compiled->code = std::move(code);
+    pcre2_pattern_info_8(compiled->code.get(), PCRE2_INFO_CAPTURECOUNT, &compiled->groupCount);
+    compiled->jit = pcre2_jit_compile_8(compiled->code.get(), PCRE2_JIT_COMPLETE) == 0;
+    return compiled;
 }
 
 size_t utf8CharLength(unsigned char lead) {
@@ -44,14 +53,13 @@ std::shared_ptr<const Utf8Pattern> compileUtf8Pattern(std::string_view pattern,
                                                       PatternOptions options) {
     const std::optional<std::string> pcre2 = translateUtf8Pattern(pattern);
     if (!pcre2) return nullptr;
-    auto compiled = std::make_shared<Utf8Pattern>();
-    compiled->code = compile(*pcre2, options);
-    if (!compiled->code) return nullptr;
-    uint32_t groups = 0;
-    pcre2_pattern_info_8(compiled->code.get(), PCRE2_INFO_CAPTURECOUNT, &groups);
-    compiled->groupCount = groups;
-    compiled->jit = pcre2_jit_compile_8(compiled->code.get(), PCRE2_JIT_COMPLETE) == 0;
-    return compiled;
+    return finish(compile(*pcre2, pcre2CompileOptions(options)));
+}
+
+std::shared_ptr<const Utf8Pattern> compileBytePattern(std::string_view pcre2Pattern,
+                                                      PatternOptions options) {
+    const uint32_t utf = PCRE2_UTF | PCRE2_MATCH_INVALID_UTF;
+    return finish(compile(pcre2Pattern, (pcre2CompileOptions(options) & ~utf) | PCRE2_NEVER_UTF));
 }
 
 Utf8Search::Utf8Search(std::shared_ptr<const Utf8Pattern> pattern)

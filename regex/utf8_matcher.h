@@ -25,6 +25,13 @@ struct Utf8Pattern {
 std::shared_ptr<const Utf8Pattern> compileUtf8Pattern(std::string_view pattern,
                                                       PatternOptions options = {});
 
+// A pattern in PCRE2's own syntax that matches bytes, not characters: the
+// same options as above but UTF (no case folding beyond ASCII, `.` is one
+// byte). For a pattern written to give, on valid UTF-8, what a translated one
+// gives, in fewer engine steps. Nothing when PCRE2 rejects it.
+std::shared_ptr<const Utf8Pattern> compileBytePattern(std::string_view pcre2Pattern,
+                                                      PatternOptions options = {});
+
 // One thread's searches with one pattern. Not shared between threads.
 class Utf8Search {
 public:

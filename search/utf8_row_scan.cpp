@@ -6,7 +6,7 @@
 
 #include "regex/run_budget.h"
 #include "regex/utf8_parallel_search.h"
-#include "search/row_pattern.h"
+#include "search/byte_row_pattern.h"
 #include "text/codepage.h"
 
 namespace {
@@ -19,7 +19,7 @@ constexpr size_t maxParts = 256;
 constexpr size_t maxThreads = 8;
 
 const std::shared_ptr<const Utf8Pattern>& rowPatternForUtf8() {
-    static const std::shared_ptr<const Utf8Pattern> pattern = compileUtf8Pattern(rowPattern);
+    static const std::shared_ptr<const Utf8Pattern> pattern = compileBytePattern(byteRowPattern());
     return pattern;
 }
 

@@ -68,6 +68,21 @@ const PageCase pageCases[] = {
     {"Kelvin sign and long s fold to ASCII letters",
      replaceAll(replaceAll(rowMarkup("k"), "_blank", "_blan\xE2\x84\xAA"), "class", "clas\xC5\xBF"),
      true, 1},
+    {"uppercase Kelvin sign and long s",
+     replaceAll(replaceAll(rowMarkup("K"), "_blank", "_BLAN\xE2\x84\xAA"), "class", "CLA\xC5\xBFS"),
+     true, 1},
+    // Each `.*?` is searched on to the next place its closing text can start.
+    {"> inside the row's class", replaceAll(rowMarkup("a"), "\"odd\"", "\"a>b\" x>"), true, 1},
+    {"closing tags inside a name",
+     rowMarkup("x</a>y</td>z") + rowMarkup("a</a></td>b\" target=\"_blank\">"), true, 2},
+    {"closing quote inside a link", rowMarkup("n", "magnet:?a\" title=\"b"), true, 1},
+    {"spaces and target= inside a name", rowMarkup("a target=\"_blank\"> b  c"), true, 1},
+    {"a character for the dot of the page address",
+     replaceAll(rowMarkup("a"), "123.htm", "12中htm") +
+         replaceAll(rowMarkup("b"), "123.htm", "1234htm") +
+         replaceAll(rowMarkup("c"), "123.htm", "12\xF0\x9F\x98\x80htm") +
+         replaceAll(rowMarkup("d"), "123.htm", "123\nhtm"),
+     true, 3},
     {"CRLF line ends", replaceAll(rowMarkup("a") + rowMarkup("b"), "\n", "\r\n"), true, 0},
     {"line break inside a name", rowMarkup("a\nb") + rowMarkup("c"), true, 1},
     {"zero byte between rows (scanPage cuts there)",
