@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -106,6 +107,66 @@ TEST(ScanUtf8Page, GivesScanPageRowsOrNothing) {
         if (rows) {
             EXPECT_EQ(directRows(*rows), slow) << c.what;
         }
+    }
+}
+
+// Pieces of the markup and characters the two scans could tell apart.
+const char* const markupPieces[] = {"<",
+                                    ">",
+                                    "\"",
+                                    " ",
+                                    "\n",
+                                    "\t",
+                                    "</a>",
+                                    "</td>",
+                                    "</a></td>\n",
+                                    "\" title=\"",
+                                    " target=\"_blank\">",
+                                    "title=",
+                                    "htm",
+                                    ".",
+                                    "7",
+                                    "中",
+                                    "\xF0\x9F\x98\x80",
+                                    "\xC5\xBF",
+                                    "\xE2\x84\xAA",
+                                    "K",
+                                    "S",
+                                    "<tr class=\"odd\">\n",
+                                    "\t\t\t</tr>"};
+
+bool startsCharacter(const std::string& text, size_t at) {
+    return at >= text.size() || (static_cast<unsigned char>(text[at]) & 0xC0) != 0x80;
+}
+
+// A row with a few pieces put in or characters taken out at random places,
+// always between characters, so that the page stays valid UTF-8.
+std::string editedRow(std::mt19937& random) {
+    std::string row = rowMarkup("name.mkv", "magnet:?xt=urn:btih:A&amp;dn=x");
+    const int edits = std::uniform_int_distribution<int>(0, 3)(random);
+    for (int e = 0; e < edits; ++e) {
+        size_t at = std::uniform_int_distribution<size_t>(0, row.size())(random);
+        while (!startsCharacter(row, at)) --at;
+        if (random() % 3 == 0) {
+            size_t end = at + 1;
+            while (!startsCharacter(row, end)) ++end;
+            row.erase(at, std::min(end, row.size()) - at);
+        } else {
+            row.insert(at, markupPieces[random() % std::size(markupPieces)]);
+        }
+    }
+    return row;
+}
+
+TEST(ScanUtf8Page, RandomlyEditedRowsGiveScanPageRows) {
+    std::mt19937 random(20261211);
+    for (int trial = 0; trial < 3000; ++trial) {
+        std::string rows;
+        for (int r = 0; r < 3; ++r) rows += editedRow(random);
+        const std::string text = page(rows);
+        const std::optional<Utf8Rows> direct = scanUtf8Page(text);
+        ASSERT_TRUE(direct) << text;
+        ASSERT_EQ(directRows(*direct), slowRowsInUtf8(text)) << text;
     }
 }
 
