@@ -39,10 +39,10 @@ public:
 
     enum class Outcome { Found, NoMore, Stopped };
 
-    // The leftmost match at or after `start` in `subject`; invalid UTF-8
-    // matches nothing, as PCRE2_MATCH_INVALID_UTF has it. Found: offsets() holds groupCount + 1
-    // byte pairs, PCRE2_UNSET for a group that took no part. Stopped: an engine limit ended the
-    // search, so what follows is unknown.
+    // The leftmost match at or after `start` in `subject`; with a UTF pattern
+    // invalid UTF-8 matches nothing, as PCRE2_MATCH_INVALID_UTF has it. Found: offsets() holds
+    // groupCount + 1 byte pairs, PCRE2_UNSET for a group that took no part. Stopped: an engine
+    // limit ended the search, so what follows is unknown.
     Outcome find(std::string_view subject, size_t start);
     std::span<const size_t> offsets() const;
 

@@ -20,16 +20,24 @@ const std::string oneCharacter = "(?:[^\\n\\x80-\\xbf][\\x80-\\xbf]*+)";
 const std::string letterS = "(?:s|\\xc5\\xbf)";
 const std::string letterK = "(?:k|\\xe2\\x84\\xaa)";
 
+// Line by line as rowPattern has them.
 std::string build() {
     const std::string blank = "\"_blan" + letterK + "\"";
     const std::string pageAddress = "\"/bt/\\d+" + oneCharacter + "htm\"";
-    return "<tr cla" + letterS + letterS + "=" + upTo('>') + ">\\n" +
-           "            <td><a href=" + pageAddress + " target=" + blank + ">(" + upTo('<') +
-           ")</a></td>\\n" + "            <td>(" + upTo('<') + ")</td>\\n" +
-           "\\t\\t\\t<td><a href=" + pageAddress + " title=" + upTo(' ') + " target=" + blank +
-           ">" + upTo('<') + "</a></td>\\n" + "\\t\\t\\t<td><a href=\"(" + upTo('"') +
-           ")\" title=\"(" + upTo('"') + ")\" target=" + blank + ">" + upTo('<') + "</a></td>\\n" +
-           "\\t\\t\\t</tr>";
+    const std::string lines[] = {
+        "<tr cla" + letterS + letterS + "=" + upTo('>') + ">",
+        "            <td><a href=" + pageAddress + " target=" + blank + ">(" + upTo('<') +
+            ")</a></td>",
+        "            <td>(" + upTo('<') + ")</td>",
+        "\\t\\t\\t<td><a href=" + pageAddress + " title=" + upTo(' ') + " target=" + blank + ">" +
+            upTo('<') + "</a></td>",
+        "\\t\\t\\t<td><a href=\"(" + upTo('"') + ")\" title=\"(" + upTo('"') +
+            ")\" target=" + blank + ">" + upTo('<') + "</a></td>",
+        "\\t\\t\\t</tr>",
+    };
+    std::string pattern;
+    for (const std::string& line : lines) pattern += (pattern.empty() ? "" : "\\n") + line;
+    return pattern;
 }
 
 }  // namespace

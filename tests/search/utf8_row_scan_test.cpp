@@ -13,6 +13,7 @@
 #include "search/row_extraction.h"
 #include "tests/search/row_markup.h"
 #include "text/codepage.h"
+#include "text/utf8.h"
 #include "tools/demo-site/result_page.h"
 
 namespace {
@@ -136,7 +137,7 @@ const char* const markupPieces[] = {"<",
                                     "\t\t\t</tr>"};
 
 bool startsCharacter(const std::string& text, size_t at) {
-    return at >= text.size() || (static_cast<unsigned char>(text[at]) & 0xC0) != 0x80;
+    return at >= text.size() || !isUtf8Trail(static_cast<unsigned char>(text[at]));
 }
 
 // A row with a few pieces put in or characters taken out at random places,
